@@ -1,0 +1,22 @@
+// Windows code page 1252, the 8-bit text of expressions, the tape file and the data files.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quillex {
+
+// A byte that stands for a character the code page lacks: it is neither a letter nor a digit
+// nor an operator to the engine, and it decodes to U+0081 as the code page's unused positions do.
+inline constexpr char kUnmappableByte = '\x81';
+
+char32_t Cp1252ToCodePoint(unsigned char byte);
+std::optional<unsigned char> CodePointToCp1252(char32_t codePoint);
+
+// Each code point becomes one byte; a code point outside the code page, and each byte of an
+// invalid UTF-8 sequence, becomes `replacement`.
+std::string Utf8ToCp1252(std::string_view utf8, char replacement = kUnmappableByte);
+std::string Cp1252ToUtf8(std::string_view text);
+
+}  // namespace quillex

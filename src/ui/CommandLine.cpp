@@ -1,0 +1,192 @@
+#include "ui/CommandLine.h"
+
+#include <istream>
+#include <ostream>
+
+#include "engine/Cp1252.h"
+#include "ui/Texts.h"
+
+#ifndef QUILLEX_VERSION
+#define QUILLEX_VERSION "0.0.0"
+#endif
+
+namespace quillex {
+namespace {
+
+bool ParseChoice(const std::string& text, std::initializer_list<const char*> choices, int& index) {
+    int i = 0;
+    for (const char* choice : choices) {
+        if (text == choice) {
+            index = i;
+            return true;
+        }
+        ++i;
+    }
+    return false;
+}
+
+bool ParseDigits(const std::string& text, int& digits) {
+    if (text.empty() || text.size() > 2 || text.find_first_not_of("0123456789") != text.npos) {
+        return false;
+    }
+    digits = std::stoi(text);
+    return digits <= 15;
+}
+
+// One result line per input; returns false when the input gave a message instead of a number.
+bool EvaluateOne(ExprEngine& engine, const std::string& utf8Input, const CalcSettings& settings,
+                 std::ostream& out, std::ostream& err) {
+    const std::string input = Utf8ToCp1252(utf8Input);
+    const Calculation calculation = Calculate(engine, input, settings);
+    if (calculation.inputCut) {
+        err << texts::kInputTooLong << '\n';
+    }
+    out << Cp1252ToUtf8(calculation.resultText) << '\n';
+    return calculation.outcome == CalcOutcome::Succeeded;
+}
+
+void StripLineEnd(std::string& line) {
+    if (!line.empty() && line.back() == '\r') {
+        line.pop_back();
+    }
+}
+
+}  // namespace
+
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
+    CommandLine result;
+    auto fail = [&result](std::string message) {
+        result.action = CommandLine::Action::BadUsage;
+        result.error = std::move(message);
+        return result;
+    };
+    bool evaluate = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        std::string name = arguments[i];
+        std::string value;
+        bool hasValue = false;
+        if (const auto equals = name.find('='); name.rfind("--", 0) == 0 && equals != name.npos) {
+            value = name.substr(equals + 1);
+            name.resize(equals);
+            hasValue = true;
+        }
+        const bool takesValue = name == "--eval" || name == "--x" || name == "--y" ||
+                                name == "--width" || name == "--style" || name == "--digits" ||
+                                name == "--thousands";
+        if (takesValue && !hasValue) {
+            if (i + 1 >= arguments.size()) {
+                return fail(name + " needs a value");
+            }
+            value = arguments[++i];
+        }
+        if (name == "--eval") {
+            result.expressions.push_back(value);
+            evaluate = true;
+        } else if (name == "--x") {
+            result.xText = value;
+        } else if (name == "--y") {
+            result.yText = value;
+        } else if (name == "--width") {
+            if (!ParseChoice(value, {"4", "8", "16", "32"}, result.widthIndex)) {
+                return fail("--width takes 4, 8, 16 or 32");
+            }
+        } else if (name == "--style") {
+            if (!ParseChoice(value, {"standard", "fixed", "engineering", "scientific"},
+                             result.display.style)) {
+                return fail("--style takes standard, fixed, engineering or scientific");
+            }
+        } else if (name == "--digits") {
+            if (!ParseDigits(value, result.display.decimals)) {
+                return fail("--digits takes a number from 0 to 15");
+            }
+        } else if (name == "--thousands") {
+            if (!ParseChoice(value, {"0", "1", "2"}, result.display.thousands)) {
+                return fail("--thousands takes 0, 1 or 2");
+            }
+        } else if (name == "--decimal-comma") {
+            int on = 1;
+            if (hasValue && !ParseChoice(value, {"0", "1"}, on)) {
+                return fail("--decimal-comma takes no value, or 0 or 1");
+            }
+            result.display.decimalComma = on == 1;
+        } else if (name == "--help" || name == "-h") {
+            result.action = CommandLine::Action::Help;
+            return result;
+        } else if (name == "--version") {
+            result.action = CommandLine::Action::Version;
+            return result;
+        } else {
+            return fail("unknown argument: " + arguments[i]);
+        }
+    }
+    if (evaluate) {
+        result.action = CommandLine::Action::Evaluate;
+    }
+    return result;
+}
+
+int RunEvaluations(const CommandLine& commandLine, std::istream& in, std::ostream& out,
+                   std::ostream& err) {
+    const std::string xText = Utf8ToCp1252(commandLine.xText);
+    const std::string yText = Utf8ToCp1252(commandLine.yText);
+    const CalcSettings settings{xText, yText, commandLine.widthIndex, commandLine.display};
+    // One engine for the whole run, as in the window: what one evaluation leaves behind
+    // carries over to the next.
+    ExprEngine engine;
+    bool allNumbers = true;
+    for (const std::string& expression : commandLine.expressions) {
+        if (expression != "-") {
+            allNumbers = EvaluateOne(engine, expression, settings, out, err) && allNumbers;
+            continue;
+        }
+        std::string line;
+        while (std::getline(in, line)) {
+            StripLineEnd(line);
+            allNumbers = EvaluateOne(engine, line, settings, out, err) && allNumbers;
+        }
+    }
+    out.flush();
+    return allNumbers ? 0 : 1;
+}
+
+int RunInteractive(const CommandLine& commandLine, std::istream& in, std::ostream& out,
+                   std::ostream& err) {
+    const std::string xText = Utf8ToCp1252(commandLine.xText);
+    const std::string yText = Utf8ToCp1252(commandLine.yText);
+    const CalcSettings settings{xText, yText, commandLine.widthIndex, commandLine.display};
+    ExprEngine engine;
+    out << "Quillex " << QUILLEX_VERSION << ": type an expression; Ctrl+D ends.\n";
+    std::string line;
+    while (out << "> " << std::flush, std::getline(in, line)) {
+        StripLineEnd(line);
+        EvaluateOne(engine, line, settings, out, err);
+    }
+    out << '\n';
+    return 0;
+}
+
+std::string UsageText() {
+    return "Usage: quillex [options]\n"
+           "       quillex [options] --eval EXPR   print the result of EXPR\n"
+           "       quillex [options] --eval -      evaluate one input per line of stdin\n"
+           "\n"
+           "Without --eval, quillex reads expressions interactively.\n"
+           "\n"
+           "Options (each also as --name=VALUE):\n"
+           "  --x TEXT, --y TEXT     texts of the X and Y variables\n"
+           "  --width 4|8|16|32      word width for not, # and ? (default 32)\n"
+           "  --style standard|fixed|engineering|scientific\n"
+           "  --digits N             decimals for fixed and engineering, 0 to 15\n"
+           "  --thousands 0|1|2      none, 1.234,5 or 1,234.5\n"
+           "  --decimal-comma        show a decimal comma (without thousands separators)\n"
+           "  --help, --version\n"
+           "\n"
+           "Exit status: 0 when every input gave a number, 1 when one gave a message,\n"
+           "2 for bad usage.\n";
+}
+
+std::string VersionText() {
+    return std::string("quillex ") + QUILLEX_VERSION + "\n";
+}
+
+}  // namespace quillex

@@ -1,0 +1,39 @@
+// The program's command line: evaluation without a window (--eval) and its options.
+// Needs no window system, so it runs on machines without a display.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "engine/Calculation.h"
+
+namespace quillex {
+
+struct CommandLine {
+    enum class Action { Window, Evaluate, Help, Version, BadUsage };
+
+    Action action = Action::Window;
+    std::vector<std::string> expressions;  // UTF-8; "-" reads one input per line from stdin
+    std::string xText;                     // UTF-8 texts of the X and Y fields
+    std::string yText;
+    int widthIndex = 3;
+    DisplayOptions display;
+    std::string error;  // what was wrong, for BadUsage
+};
+
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
+
+// Runs the --eval inputs: one result line per input on `out`, the too-long message on `err`.
+// Returns 0 when every input gave a number, 1 when one gave a message instead.
+int RunEvaluations(const CommandLine& commandLine, std::istream& in, std::ostream& out,
+                   std::ostream& err);
+
+// Reads expressions from `in` and prints their results until the input ends.
+int RunInteractive(const CommandLine& commandLine, std::istream& in, std::ostream& out,
+                   std::ostream& err);
+
+std::string UsageText();
+std::string VersionText();
+
+}  // namespace quillex

@@ -1,0 +1,27 @@
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "ui/CommandLine.h"
+
+int main(int argc, char** argv) {
+    using quillex::CommandLine;
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const CommandLine commandLine = quillex::ParseCommandLine(arguments);
+    switch (commandLine.action) {
+        case CommandLine::Action::BadUsage:
+            std::cerr << "quillex: " << commandLine.error << "\n\n" << quillex::UsageText();
+            return 2;
+        case CommandLine::Action::Help:
+            std::cout << quillex::UsageText();
+            return 0;
+        case CommandLine::Action::Version:
+            std::cout << quillex::VersionText();
+            return 0;
+        case CommandLine::Action::Evaluate:
+            return quillex::RunEvaluations(commandLine, std::cin, std::cout, std::cerr);
+        case CommandLine::Action::Window:
+            break;
+    }
+    return quillex::RunInteractive(commandLine, std::cin, std::cout, std::cerr);
+}
