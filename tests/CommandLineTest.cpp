@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "ui/CommandLine.h"
+
+namespace quillex {
+namespace {
+
+using Action = CommandLine::Action;
+
+struct RunOutput {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+RunOutput Evaluate(const std::vector<std::string>& arguments, const std::string& input = {}) {
+    const CommandLine commandLine = ParseCommandLine(arguments);
+    EXPECT_EQ(commandLine.action, Action::Evaluate) << commandLine.error;
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = RunEvaluations(commandLine, in, out, err);
+    return {status, out.str(), err.str()};
+}
+
+TEST(CommandLine, ParsesOptionsInBothForms) {
+    const CommandLine parsed =
+        ParseCommandLine({"--x=-1,5", "--y", "2", "--width=8", "--style", "fixed", "--digits=3",
+                          "--thousands", "1", "--decimal-comma", "--eval", "X"});
+    EXPECT_EQ(parsed.action, Action::Evaluate);
+    EXPECT_EQ(parsed.xText, "-1,5");
+    EXPECT_EQ(parsed.yText, "2");
+    EXPECT_EQ(parsed.widthIndex, 1);
+    EXPECT_EQ(parsed.display.style, kStyleFixed);
+    EXPECT_EQ(parsed.display.decimals, 3);
+    EXPECT_EQ(parsed.display.thousands, kThousandsPoints);
+    EXPECT_TRUE(parsed.display.decimalComma);
+    EXPECT_EQ(parsed.expressions, std::vector<std::string>{"X"});
+
+    EXPECT_EQ(ParseCommandLine({}).action, Action::Window);
+    EXPECT_EQ(ParseCommandLine({"--help"}).action, Action::Help);
+    EXPECT_EQ(ParseCommandLine({"--version"}).action, Action::Version);
+    EXPECT_EQ(ParseCommandLine({"--eval=-"}).expressions, std::vector<std::string>{"-"});
+}
+
+TEST(CommandLine, RejectsBadUsage) {
+    for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
+             {"--width", "12", "--eval", "1"},
+             {"--style=plain", "--eval", "1"},
+             {"--digits", "16", "--eval", "1"},
+             {"--digits=-1", "--eval", "1"},
+             {"--digits=", "--eval", "1"},
+             {"--thousands", "3"},
+             {"--eval"},
+             {"--decimal-comma=2"},
+             {"--frobnicate"},
+             {"1+1"},
+         }) {
+        const CommandLine parsed = ParseCommandLine(arguments);
+        EXPECT_EQ(parsed.action, Action::BadUsage) << arguments[0];
+        EXPECT_FALSE(parsed.error.empty());
+    }
+}
+
+TEST(CommandLine, ExitStatusTellsWhetherEveryInputGaveANumber) {
+    EXPECT_EQ(Evaluate({"--eval", "2*pi"}).status, 0);
+    EXPECT_EQ(Evaluate({"--eval", "2*pi"}).out, "6.2831853071796\n");
+    EXPECT_EQ(Evaluate({"--eval", "1+"}).status, 1);
+    EXPECT_EQ(Evaluate({"--eval", ""}).status, 1);
+    EXPECT_EQ(Evaluate({"--eval", ""}).out, "Keine Eingabe\n");
+
+    const RunOutput lines = Evaluate({"--eval", "-"}, "1+1\r\n\n2**3**2\n7");
+    EXPECT_EQ(lines.out, "2\nKeine Eingabe\nFehlerhafte Eingabe (Ausdruck)\n7\n");
+    EXPECT_EQ(lines.status, 1);
+    EXPECT_EQ(Evaluate({"--eval", "-"}, "").out, "");
+    EXPECT_EQ(Evaluate({"--eval", "-"}, "").status, 0);
+}
+
+TEST(CommandLine, OneEngineServesTheWholeRun) {
+    // hex( with a blank reads the number text that the line before left behind.
+    EXPECT_EQ(Evaluate({"--eval", "-"}, "20\nhex( pi)\n").out, "20\n32\n");
+    EXPECT_EQ(Evaluate({"--eval", "20", "--eval", "hex( pi)"}).out, "20\n32\n");
+}
+
+TEST(CommandLine, TooLongInputsReportOnStandardErrorAndPrintTheCutResult) {
+    std::string input;
+    for (int i = 0; i < 65; ++i) {
+        input += "1+";
+    }
+    const RunOutput run = Evaluate({"--eval", input});
+    EXPECT_EQ(run.out, "63\n");
+    EXPECT_EQ(run.err, "Maximale L\xc3\xa4nge eines Terms ist 128 Zeichen\n");
+    EXPECT_EQ(run.status, 0);
+}
+
+TEST(CommandLine, Utf8InputCountsCharactersNotBytes) {
+    // 123 characters, 200 bytes in UTF-8: not too long.
+    std::string umlauts = "1+";
+    for (int i = 0; i < 121; ++i) {
+        umlauts += "\xc3\xa4";
+    }
+    const RunOutput run = Evaluate({"--eval", umlauts});
+    EXPECT_TRUE(run.err.empty());
+    EXPECT_EQ(run.out, "Fehlerhafte Eingabe (Ausdruck)\n");
+    // A character outside the code page is neither a letter nor an operator.
+    EXPECT_EQ(Evaluate({"--eval",
+                        "\xe2\x88\x9a"
+                        "4"})
+                  .out,
+              "Fehlerhafte Eingabe (Ausdruck)\n");
+}
+
+}  // namespace
+}  // namespace quillex
