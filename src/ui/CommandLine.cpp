@@ -39,7 +39,7 @@ bool EvaluateOne(ExprEngine& engine, const std::string& utf8Input, const CalcSet
     const std::string input = Utf8ToCp1252(utf8Input);
     const Calculation calculation = Calculate(engine, input, settings);
     if (calculation.inputCut) {
-        err << texts::kInputTooLong << '\n';
+        err << Text(TextId::InputTooLong) << '\n';
     }
     out << Cp1252ToUtf8(calculation.resultText) << '\n';
     return calculation.outcome == CalcOutcome::Succeeded;

@@ -1,0 +1,35 @@
+// One open settings key: a set of named text values in an INI file. The key is opened for one
+// load or one save and closed again; failures are never reported to the user.
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class QSettings;
+
+namespace quillex {
+
+class CSettingsKey {
+public:
+    CSettingsKey();
+    ~CSettingsKey();
+    CSettingsKey(const CSettingsKey&) = delete;
+    CSettingsKey& operator=(const CSettingsKey&) = delete;
+
+    // Opens the user's settings file (organisation "Vondrel", application "Quillex"; on Linux
+    // $XDG_CONFIG_HOME/Vondrel/Quillex.conf), creating it when needed.
+    bool Open();
+    // Opens the given INI file instead.
+    bool Open(const QString& filePath);
+    bool WriteString(const QString& text, const QString& name);
+    // Empties `text`; false (text left empty) when the value does not exist.
+    bool ReadString(QString& text, const QString& name);
+    // Writes the values out and closes; closing twice is harmless.
+    void Close();
+
+private:
+    std::unique_ptr<QSettings> settings_;
+};
+
+}  // namespace quillex

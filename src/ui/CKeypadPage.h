@@ -1,0 +1,43 @@
+// The scientific keypad page: the keys, the X and Y fields and the three display lists
+// (decimals, style, thousands). Keys report their command (kCmdKeypadFirst + index); the main
+// window inserts the key's text. The lists and fields write straight into the settings and ask
+// for a new evaluation.
+#pragma once
+
+#include "ui/CTabPage.h"
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace quillex {
+
+struct Settings;
+
+class CKeypadPage : public CTabPage {
+    Q_OBJECT
+public:
+    // Reads and writes digits, showAs, kommaStyle, xVal and yVal of the settings.
+    CKeypadPage(Settings& settings, QWidget* parent = nullptr);
+
+    QLineEdit* XField() const { return xField_; }
+    QLineEdit* YField() const { return yField_; }
+    // Once set, a change of the X or Y field gives the focus back to that field after the
+    // evaluation it asks for (the evaluation moves the focus to the expression field).
+    void SetFocusReturn(bool on) { focusReturn_ = on; }
+
+signals:
+    // A display list, the X or Y field changed, or a field lost the focus.
+    void evaluateRequested();
+
+private:
+    Settings& settings_;
+    QLineEdit* xField_ = nullptr;
+    QLineEdit* yField_ = nullptr;
+    QComboBox* decimals_ = nullptr;
+    QComboBox* style_ = nullptr;
+    QComboBox* thousands_ = nullptr;
+    bool focusReturn_ = false;
+};
+
+}  // namespace quillex

@@ -1,0 +1,87 @@
+// The main window: result field, tape, expression field, tool row and the page tabs. It owns
+// the expression engine, the tape, the settings and the tray icon for the life of the process.
+// Closing it only hides it; Quit saves the settings and the tape and ends the program.
+#pragma once
+
+#include <QDialog>
+
+#include <memory>
+
+#include "engine/ExprEngine.h"
+#include "store/Settings.h"
+#include "ui/Tape.h"
+
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QToolButton;
+
+namespace quillex {
+
+class CKeypadPage;
+class CPageTabCtrl;
+class CTrayIcon;
+
+class CMainCalcDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CMainCalcDlg(QWidget* parent = nullptr);
+    ~CMainCalcDlg() override;
+
+    // Builds, restores and shows everything in the start-up order.
+    void Initialise();
+
+    // Shows the window normally and brings it to the front (tray Open, a second start).
+    void Open();
+    // Hides the window (or, without a notification area, minimises it); runs Quit when the
+    // quitting flag is already set.
+    void HideWindow();
+    // Saves settings and tape and ends the program.
+    void Quit();
+    // Saves settings and tape without ending (the session is ending).
+    void SaveAll();
+
+    void HandleCommand(int commandId);
+    void Evaluate();
+    void PushToTape();
+    void InsertText(const QString& text);
+
+    // For tests and the pages.
+    QPlainTextEdit* ExpressionField() const { return expression_; }
+    QLineEdit* ResultField() const { return result_; }
+    QListWidget* ExpressionTape() const { return expressionTape_; }
+    QListWidget* ResultTape() const { return resultTape_; }
+    CPageTabCtrl* Tabs() const { return tabs_; }
+    CKeypadPage* KeypadPage() const { return keypad_; }
+    const Tape& TapeModel() const { return tape_; }
+    Settings& CurrentSettings() { return settings_; }
+    double LastResult() const { return lastResult_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+    void accept() override;
+    void moveEvent(QMoveEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    ExprEngine engine_;
+    Tape tape_;
+    Settings settings_;
+    double lastResult_ = 0;
+    bool quitting_ = false;
+    bool ready_ = false;
+    bool secondReady_ = false;
+    bool alreadyPlaced_ = false;
+
+    QLineEdit* result_ = nullptr;
+    QListWidget* expressionTape_ = nullptr;
+    QListWidget* resultTape_ = nullptr;
+    QPlainTextEdit* expression_ = nullptr;
+    CPageTabCtrl* tabs_ = nullptr;
+    CKeypadPage* keypad_ = nullptr;
+    CTrayIcon* tray_ = nullptr;
+};
+
+}  // namespace quillex

@@ -1,0 +1,50 @@
+// The notification-area icon with its menu: Open (default), Options, Info, a separator and
+// Quit. A right-button release opens the menu, a double click opens the window; nothing else
+// does anything.
+#pragma once
+
+#include <QObject>
+#include <QSystemTrayIcon>
+
+class QMenu;
+
+namespace quillex {
+
+// What a mouse event on the icon does.
+enum class TrayAction { None, ShowMenu, Open };
+TrayAction ActionForActivation(QSystemTrayIcon::ActivationReason reason);
+
+class CTrayIcon : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kIconId = 128;
+
+    explicit CTrayIcon(QObject* parent = nullptr);
+    ~CTrayIcon() override;
+
+    // The window brought to the front before the menu opens.
+    void AttachWindow(QWidget* owner);
+    // kIconId shows the program icon with its tooltip; 0 removes the icon. Returns whether the
+    // icon is in the tray afterwards as asked; a refused add is tried again next time.
+    bool ShowIcon(int id);
+    bool IsShown() const;
+    // Whether the desktop has a notification area at all.
+    static bool IsAvailable();
+
+    QMenu* Menu() const { return menu_; }
+
+signals:
+    void openRequested();
+    void optionsRequested();
+    void infoRequested();
+    void quitRequested();
+
+private:
+    void HandleActivation(QSystemTrayIcon::ActivationReason reason);
+
+    QSystemTrayIcon* icon_ = nullptr;
+    QMenu* menu_ = nullptr;
+    QWidget* owner_ = nullptr;
+};
+
+}  // namespace quillex

@@ -1,0 +1,27 @@
+// Command numbers of the main window. Buttons, menus and pages report what the user chose by
+// number; the main window's HandleCommand runs it.
+#pragma once
+
+namespace quillex {
+
+enum CommandId : int {
+    kCmdOk = 1,      // the default command: file the expression on the tape
+    kCmdCancel = 2,  // the cancel command: hide the window
+    kCmdOpen = 100,
+    kCmdOptions,
+    kCmdInfo,
+    kCmdQuit,
+    kCmdHelp,
+    kCmdHide,
+    kCmdDeleteStack,
+    kCmdDeleteAll,
+    kCmdDelete,
+    // 200..210 choose a currency, 211..615 run an entry of the conversion table.
+    kCmdCurrencyFirst = 200,
+    kCmdConversionFirst = 211,
+    kCmdConversionLast = 615,
+    // One command per key of the keypad page, in the order of the key table.
+    kCmdKeypadFirst = 1000,
+};
+
+}  // namespace quillex

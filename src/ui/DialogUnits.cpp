@@ -1,0 +1,37 @@
+#include "ui/DialogUnits.h"
+
+#include <QFontMetrics>
+#include <QWidget>
+
+namespace quillex {
+
+DialogUnits::DialogUnits(const QFont& dialogFont) {
+    const QFontMetrics metrics(dialogFont);
+    // The average width over the 52 letters, rounded, as dialog base units are measured.
+    const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    baseWidth_ = qMax(1, (metrics.horizontalAdvance(letters) / 26 + 1) / 2);
+    baseHeight_ = qMax(1, metrics.height());
+}
+
+int DialogUnits::X(int units) const {
+    return (units * baseWidth_ + 2) / 4;
+}
+int DialogUnits::Y(int units) const {
+    return (units * baseHeight_ + 4) / 8;
+}
+
+QRect DialogUnits::Rect(int x, int y, int width, int height) const {
+    return {X(x), Y(y), X(width), Y(height)};
+}
+
+void DialogUnits::Place(QWidget* widget, int x, int y, int width, int height) const {
+    widget->setGeometry(Rect(x, y, width, height));
+}
+
+QFont DialogUnits::DefaultDialogFont() {
+    QFont font(QStringLiteral("MS Sans Serif"), 8);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+}  // namespace quillex
