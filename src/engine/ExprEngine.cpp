@@ -1,5 +1,6 @@
 #include "engine/ExprEngine.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -92,7 +93,8 @@ std::int32_t IntegerView(Value v) {
 
 void ExprReader::SetText(std::string_view text) {
     const std::size_t length = std::min(text.size(), kCapacity - 1);
-    std::memcpy(buffer_.data(), text.data(), length);
+    // copy_n, not memcpy: an empty view may have no data pointer, and memcpy must not get one.
+    std::copy_n(text.data(), length, buffer_.data());
     std::memset(buffer_.data() + length, 0, kCapacity - length);
     position_ = 0;
 }
