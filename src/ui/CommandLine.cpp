@@ -61,6 +61,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         return result;
     };
     bool evaluate = false;
+    bool interactive = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         std::string name = arguments[i];
         std::string value;
@@ -72,7 +73,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         }
         const bool takesValue = name == "--eval" || name == "--x" || name == "--y" ||
                                 name == "--width" || name == "--style" || name == "--digits" ||
-                                name == "--thousands";
+                                name == "--thousands" || name == "--lang";
         if (takesValue && !hasValue) {
             if (i + 1 >= arguments.size()) {
                 return fail(name + " needs a value");
@@ -109,6 +110,14 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
                 return fail("--decimal-comma takes no value, or 0 or 1");
             }
             result.display.decimalComma = on == 1;
+        } else if (name == "--lang") {
+            int index = 0;
+            if (!ParseChoice(value, {"de", "en"}, index)) {
+                return fail("--lang takes de or en");
+            }
+            result.language = index == 0 ? Language::German : Language::English;
+        } else if (name == "--interactive") {
+            interactive = true;
         } else if (name == "--help" || name == "-h") {
             result.action = CommandLine::Action::Help;
             return result;
@@ -121,6 +130,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     }
     if (evaluate) {
         result.action = CommandLine::Action::Evaluate;
+    } else if (interactive) {
+        result.action = CommandLine::Action::Interactive;
     }
     return result;
 }
@@ -169,8 +180,9 @@ std::string UsageText() {
     return "Usage: quillex [options]\n"
            "       quillex [options] --eval EXPR   print the result of EXPR\n"
            "       quillex [options] --eval -      evaluate one input per line of stdin\n"
+           "       quillex [options] --interactive  read expressions and print results\n"
            "\n"
-           "Without --eval, quillex reads expressions interactively.\n"
+           "Without these, quillex opens the calculator window.\n"
            "\n"
            "Options (each also as --name=VALUE):\n"
            "  --x TEXT, --y TEXT     texts of the X and Y variables\n"
@@ -179,6 +191,7 @@ std::string UsageText() {
            "  --digits N             decimals for fixed and engineering, 0 to 15\n"
            "  --thousands 0|1|2      none, 1.234,5 or 1,234.5\n"
            "  --decimal-comma        show a decimal comma (without thousands separators)\n"
+           "  --lang de|en           language of the window (default de)\n"
            "  --help, --version\n"
            "\n"
            "Exit status: 0 when every input gave a number, 1 when one gave a message,\n"

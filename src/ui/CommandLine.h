@@ -7,11 +7,12 @@
 #include <vector>
 
 #include "engine/Calculation.h"
+#include "ui/Texts.h"
 
 namespace quillex {
 
 struct CommandLine {
-    enum class Action { Window, Evaluate, Help, Version, BadUsage };
+    enum class Action { Window, Evaluate, Interactive, Help, Version, BadUsage };
 
     Action action = Action::Window;
     std::vector<std::string> expressions;  // UTF-8; "-" reads one input per line from stdin
@@ -19,6 +20,7 @@ struct CommandLine {
     std::string yText;
     int widthIndex = 3;
     DisplayOptions display;
+    Language language = Language::German;
     std::string error;  // what was wrong, for BadUsage
 };
 
