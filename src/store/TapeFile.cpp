@@ -1,0 +1,111 @@
+#include "store/TapeFile.h"
+
+#include "engine/Cp1252.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace quillex {
+namespace {
+
+constexpr int kTapeTextLimit = kTapeFieldSize - 1;
+
+// Writes at most 127 characters; the rest of the field stays zero, which gives the terminator.
+// A NUL inside the text would end it on reading anyway, so the text ends there.
+void EncodeField(const QString& text, char* field) {
+    int length = 0;
+    for (qsizetype i = 0; i < text.size() && length < kTapeTextLimit; ++i) {
+        char32_t codePoint = text[i].unicode();
+        if (QChar::isHighSurrogate(codePoint) && i + 1 < text.size() &&
+            text[i + 1].isLowSurrogate()) {
+            codePoint = QChar::surrogateToUcs4(text[i], text[i + 1]);
+            ++i;
+        }
+        if (codePoint == 0) {
+            break;
+        }
+        // A lone surrogate is no character at all and finds no byte either.
+        const std::optional<unsigned char> byte =
+            QChar::isSurrogate(codePoint) ? std::nullopt : CodePointToCp1252(codePoint);
+        field[length++] = byte ? static_cast<char>(*byte) : '?';
+    }
+}
+
+QString DecodeField(const char* field) {
+    const char* end = std::find(field, field + kTapeTextLimit, '\0');
+    QString text;
+    text.reserve(end - field);
+    for (const char* p = field; p != end; ++p) {
+        // Every position of the code page lies in the Basic Multilingual Plane.
+        text.append(
+            QChar(static_cast<char16_t>(Cp1252ToCodePoint(static_cast<unsigned char>(*p)))));
+    }
+    return text;
+}
+
+}  // namespace
+
+QString TapeFilePath() {
+    return QDir::current().filePath(QStringLiteral("Stack.psz"));
+}
+
+QByteArray EncodeTape(const std::vector<TapeEntry>& entries) {
+    QByteArray bytes(static_cast<qsizetype>(entries.size()) * kTapeRecordSize, '\0');
+    char* record = bytes.data();
+    for (const TapeEntry& entry : entries) {
+        EncodeField(entry.expression, record);
+        EncodeField(entry.result, record + kTapeFieldSize);
+        record += kTapeRecordSize;
+    }
+    return bytes;
+}
+
+std::vector<TapeEntry> DecodeTape(const QByteArray& bytes) {
+    const qsizetype count = std::min<qsizetype>(bytes.size() / kTapeRecordSize, kTapeCapacity);
+    std::vector<TapeEntry> entries;
+    entries.reserve(static_cast<std::size_t>(count));
+    for (qsizetype i = 0; i < count; ++i) {
+        const char* record = bytes.constData() + i * kTapeRecordSize;
+        entries.push_back(TapeEntry{DecodeField(record), DecodeField(record + kTapeFieldSize)});
+    }
+    return entries;
+}
+
+std::optional<std::vector<TapeEntry>> LoadTape(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    const qint64 size = file.size();
+    if (size <= 0) {
+        return std::nullopt;
+    }
+    // Records beyond the capacity are never used, so a huge file is not read in full.
+    const qint64 wanted = std::min<qint64>(size, qint64{kTapeCapacity} * kTapeRecordSize);
+    const QByteArray bytes = file.read(wanted);
+    if (bytes.size() < wanted) {
+        return std::nullopt;
+    }
+    return DecodeTape(bytes);
+}
+
+bool SaveTape(const QString& path, const std::vector<TapeEntry>& entries) {
+    // The new content goes to a temporary file beside the old one and replaces it only once
+    // it is complete, so an interrupted or failed save keeps the previous tape.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    const QByteArray bytes = EncodeTape(entries);
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+}  // namespace quillex
