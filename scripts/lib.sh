@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared by scripts/start, scripts/test and .ci/run: the repository root, the Debian packages
 # the project needs, and the build step. Source it; it defines functions and runs nothing else.
 
