@@ -19,12 +19,16 @@ public:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Texts are drawn as a link; pictures keep their own look.
+    enum class Look { Plain, Unvisited, Visited };
     void UpdateLook();
 
     QString target_;
     bool visited_ = false;
+    Look look_ = Look::Plain;
 };
 
 }  // namespace quillex
