@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+class QAbstractButton;
+
 namespace quillex {
 
 struct Settings;
@@ -13,8 +15,21 @@ class COptionsDlg : public QDialog {
 public:
     COptionsDlg(Settings& settings, QWidget* parent = nullptr);
 
+    // Esc and the close box end the dialog as OK does; there is nothing to cancel.
+    void reject() override;
+
 private:
+    // Sets every mark from the settings.
+    void ShowMarks();
+
     Settings& settings_;
+    QAbstractButton* storeStack_ = nullptr;
+    QAbstractButton* alwaysOnTop_ = nullptr;
+    QAbstractButton* toolTips_ = nullptr;
+    QAbstractButton* showSplash_ = nullptr;
+    QAbstractButton* useComma_ = nullptr;
+    QAbstractButton* usePoint_ = nullptr;
+    QAbstractButton* copyAlways_ = nullptr;
 };
 
 }  // namespace quillex

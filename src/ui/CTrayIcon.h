@@ -4,7 +4,10 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QSystemTrayIcon>
+
+#include <memory>
 
 class QMenu;
 
@@ -31,7 +34,7 @@ public:
     // Whether the desktop has a notification area at all.
     static bool IsAvailable();
 
-    QMenu* Menu() const { return menu_; }
+    QMenu* Menu() const { return menu_.get(); }
 
 signals:
     void openRequested();
@@ -43,8 +46,8 @@ private:
     void HandleActivation(QSystemTrayIcon::ActivationReason reason);
 
     QSystemTrayIcon* icon_ = nullptr;
-    QMenu* menu_ = nullptr;
-    QWidget* owner_ = nullptr;
+    std::unique_ptr<QMenu> menu_;  // a top-level popup, so not owned through a parent
+    QPointer<QWidget> owner_;
 };
 
 }  // namespace quillex

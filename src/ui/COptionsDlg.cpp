@@ -1,0 +1,112 @@
+#include "ui/COptionsDlg.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "store/Settings.h"
+#include "ui/DialogUnits.h"
+#include "ui/Texts.h"
+
+namespace quillex {
+namespace {
+
+QString Tr(TextId id) {
+    const std::string_view text = Text(id);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Looks like a radio button but leaves its mark to the dialog: a click only reports itself.
+class MarkButton : public QRadioButton {
+public:
+    MarkButton(const QString& text, QWidget* parent) : QRadioButton(text, parent) {
+        setAutoExclusive(false);
+    }
+
+protected:
+    void nextCheckState() override {}
+};
+
+int Flipped(int value) {
+    return value == 0 ? 1 : 0;
+}
+
+}  // namespace
+
+COptionsDlg::COptionsDlg(Settings& settings, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      settings_(settings) {
+    const QFont dialogFont = DialogUnits::DefaultDialogFont();
+    setFont(dialogFont);
+    const DialogUnits units(dialogFont);
+    setWindowTitle(Tr(TextId::OptionsCaption));
+    setFixedSize(units.X(175), units.Y(151));
+
+    auto group = [&](TextId id, const char* name, int x, int y, int w, int h) {
+        auto* box = new QGroupBox(Tr(id), this);
+        box->setAccessibleName(QString::fromLatin1(name));
+        units.Place(box, x, y, w, h);
+    };
+    // The groups only frame the buttons: the buttons are the dialog's own children, so that
+    // their positions count from the dialog and they stay out of any grouping.
+    group(TextId::OptionsGeneral, "General", 5, 5, 165, 73);
+    group(TextId::OptionsClipboard, "Clipboard", 6, 84, 165, 40);
+
+    auto option = [&](TextId id, const char* name, int x, int y, int w, int h) {
+        auto* button = new MarkButton(Tr(id), this);
+        button->setAccessibleName(QString::fromLatin1(name));
+        units.Place(button, x, y, w, h);
+        return button;
+    };
+    const int toolTipsWidth = CurrentLanguage() == Language::German ? 73 : 154;
+    storeStack_ = option(TextId::OptionsStoreStack, "Store Stack Content", 10, 15, 110, 10);
+    alwaysOnTop_ = option(TextId::OptionsAlwaysOnTop, "Always On Top", 10, 30, 120, 10);
+    toolTips_ = option(TextId::OptionsToolTips, "Show Tips on Mouse over Buttons", 10, 45,
+                       toolTipsWidth, 10);
+    showSplash_ = option(TextId::OptionsShowSplash, "Show Tips of the Day", 10, 60, 146, 10);
+    useComma_ = option(TextId::OptionsUseComma, "Use \",\" for Comma", 10, 97, 92, 10);
+    usePoint_ = option(TextId::OptionsUsePoint, "\".\" for Comma", 106, 97, 61, 10);
+    copyAlways_ = option(TextId::OptionsCopyAlways, "Copy result automaticly to the Clipboard", 10,
+                         111, 158, 9);
+
+    auto* ok = new QPushButton(Tr(TextId::OptionsOk), this);
+    ok->setAccessibleName(QStringLiteral("OK"));
+    ok->setDefault(true);
+    units.Place(ok, 64, 134, 42, 14);
+    connect(ok, &QPushButton::clicked, this, &COptionsDlg::accept);
+
+    auto toggles = [this](QAbstractButton* button, int Settings::*member) {
+        connect(button, &QAbstractButton::clicked, this, [this, member] {
+            settings_.*member = Flipped(settings_.*member);
+            ShowMarks();
+        });
+    };
+    toggles(storeStack_, &Settings::storeStack);
+    toggles(alwaysOnTop_, &Settings::alwaysOnTop);
+    toggles(toolTips_, &Settings::toolTips);
+    toggles(showSplash_, &Settings::showSplash);
+    toggles(copyAlways_, &Settings::copyAlways);
+    // Either button of the pair swaps the two marks, so both flip the one setting.
+    toggles(useComma_, &Settings::useKomma);
+    toggles(usePoint_, &Settings::useKomma);
+
+    ShowMarks();
+    ok->setFocus();
+}
+
+void COptionsDlg::reject() {
+    accept();
+}
+
+void COptionsDlg::ShowMarks() {
+    storeStack_->setChecked(settings_.storeStack != 0);
+    alwaysOnTop_->setChecked(settings_.alwaysOnTop != 0);
+    toolTips_->setChecked(settings_.toolTips != 0);
+    showSplash_->setChecked(settings_.showSplash != 0);
+    copyAlways_->setChecked(settings_.copyAlways != 0);
+    useComma_->setChecked(settings_.useKomma != 0);
+    usePoint_->setChecked(settings_.useKomma == 0);
+}
+
+}  // namespace quillex

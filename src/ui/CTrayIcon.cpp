@@ -1,0 +1,107 @@
+#include "ui/CTrayIcon.h"
+
+#include <QAction>
+#include <QCursor>
+#include <QIcon>
+#include <QMenu>
+#include <QWidget>
+
+#include "ui/Texts.h"
+
+namespace quillex {
+namespace {
+
+QString Tr(TextId id) {
+    const std::string_view text = Text(id);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+TrayAction ActionForActivation(QSystemTrayIcon::ActivationReason reason) {
+    switch (reason) {
+        case QSystemTrayIcon::Context:
+            return TrayAction::ShowMenu;
+        case QSystemTrayIcon::DoubleClick:
+            return TrayAction::Open;
+        case QSystemTrayIcon::Trigger:
+        case QSystemTrayIcon::MiddleClick:
+        case QSystemTrayIcon::Unknown:
+            break;
+    }
+    return TrayAction::None;
+}
+
+CTrayIcon::CTrayIcon(QObject* parent)
+    : QObject(parent), icon_(new QSystemTrayIcon(this)), menu_(std::make_unique<QMenu>()) {
+    QAction* open = menu_->addAction(Tr(TextId::MenuOpen));
+    QAction* options = menu_->addAction(Tr(TextId::MenuOptions));
+    QAction* info = menu_->addAction(Tr(TextId::MenuInfo));
+    menu_->addSeparator();
+    QAction* quit = menu_->addAction(Tr(TextId::MenuQuit));
+    // The default entry is drawn bold and is what a double click runs.
+    menu_->setDefaultAction(open);
+    connect(open, &QAction::triggered, this, &CTrayIcon::openRequested);
+    connect(options, &QAction::triggered, this, &CTrayIcon::optionsRequested);
+    connect(info, &QAction::triggered, this, &CTrayIcon::infoRequested);
+    connect(quit, &QAction::triggered, this, &CTrayIcon::quitRequested);
+
+    // The menu is popped up by hand rather than through setContextMenu, so that only the
+    // right-button release opens it, on every desktop alike.
+    connect(icon_, &QSystemTrayIcon::activated, this, &CTrayIcon::HandleActivation);
+}
+
+CTrayIcon::~CTrayIcon() {
+    ShowIcon(0);
+}
+
+void CTrayIcon::AttachWindow(QWidget* owner) {
+    owner_ = owner;
+}
+
+bool CTrayIcon::ShowIcon(int id) {
+    if (id != kIconId) {
+        icon_->hide();
+        return id == 0;
+    }
+    // Setting the icon and tip of a shown icon updates it in place.
+    icon_->setIcon(QIcon(QStringLiteral(":/icons/quillex.png")));
+    icon_->setToolTip(Tr(TextId::TrayTip));
+    if (!IsAvailable()) {
+        // The tray would take the icon as shown without showing it; leave it hidden, so that
+        // the next call adds it again.
+        icon_->hide();
+        return false;
+    }
+    icon_->show();
+    return icon_->isVisible();
+}
+
+bool CTrayIcon::IsShown() const {
+    return icon_->isVisible();
+}
+
+bool CTrayIcon::IsAvailable() {
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void CTrayIcon::HandleActivation(QSystemTrayIcon::ActivationReason reason) {
+    switch (ActionForActivation(reason)) {
+        case TrayAction::ShowMenu:
+            // The owner comes to the front first, so that the menu closes when the user clicks
+            // elsewhere. A hidden owner stays hidden.
+            if (owner_ != nullptr && owner_->isVisible()) {
+                owner_->raise();
+                owner_->activateWindow();
+            }
+            menu_->popup(QCursor::pos());
+            break;
+        case TrayAction::Open:
+            emit openRequested();
+            break;
+        case TrayAction::None:
+            break;
+    }
+}
+
+}  // namespace quillex
