@@ -2,6 +2,8 @@
 // edge of the free screen area snaps to that edge.
 #pragma once
 
+#include <optional>
+
 namespace quillex {
 
 struct ScreenInsets {
@@ -34,5 +36,17 @@ DockedPosition Dock(const DockRequest& request);
 // The insets of a taskbar rectangle on a screen of the given width: only the edge it lies on
 // gets an inset.
 ScreenInsets InsetsFromTaskbar(int left, int top, int right, int bottom, int screenWidth);
+
+struct AreaRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// The insets of the screen edges that panels reserve: the difference between the whole screen
+// and its free area. Nothing when no edge is reserved (no panel: the window moves freely).
+std::optional<ScreenInsets> InsetsFromAvailableArea(const AreaRect& screen,
+                                                    const AreaRect& available);
 
 }  // namespace quillex
