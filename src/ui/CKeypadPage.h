@@ -26,11 +26,20 @@ public:
     // evaluation it asks for (the evaluation moves the focus to the expression field).
     void SetFocusReturn(bool on) { focusReturn_ = on; }
 
+    // The page's size of 210 x 112 dialog units.
+    QSize sizeHint() const override;
+
 signals:
     // A display list, the X or Y field changed, or a field lost the focus.
     void evaluateRequested();
 
+protected:
+    // A field losing the focus asks for an evaluation too.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void OnFieldChanged(QLineEdit* field, QString& value, const QString& text);
+
     Settings& settings_;
     QLineEdit* xField_ = nullptr;
     QLineEdit* yField_ = nullptr;

@@ -15,6 +15,7 @@ class CPageTabCtrl : public QTabWidget {
     Q_OBJECT
 public:
     explicit CPageTabCtrl(QWidget* parent = nullptr);
+    ~CPageTabCtrl() override;
 
     // Appends a tab; returns its index, or -1 without a page. The tab control does not own the
     // page object's lifetime decisions: the main window owns the pages (they are children).
@@ -34,16 +35,23 @@ protected:
 
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    // Shift+Left on the tab strip.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // A page destroyed by its owner takes its tab along; its entry goes with it.
+    void tabRemoved(int index) override;
 
 private:
     struct Tab {
-        CTabPage* page;
+        QPointer<CTabPage> page;
         QPointer<QWidget> focus;
         int data;
+        bool firstControl;  // no control remembered yet: the page's first control takes it
     };
     void RememberFocus(int index);
     void RestoreFocus(int index);
     void OnCurrentChanged(int index);
+    void OnFocusChanged(QWidget* now);
+    void SelectPrevious();
 
     std::vector<Tab> tabs_;
     int current_ = -1;
