@@ -1,0 +1,82 @@
+// A libFuzzer target over the store's byte and text parsers, fed with arbitrary bytes:
+//   - DecodeTape on the whole input, as LoadTape hands it a file's content;
+//   - EncodeTape on texts made from the input read as UTF-16 (lone surrogates included);
+//   - ParsePlacement on the input read as UTF-8.
+//
+// Besides the sanitizers' checks it checks what must hold for every input: at most 100
+// entries, texts of at most 127 characters without NUL, a decoded tape encodes and decodes to
+// itself, every record's fields carry their terminator, and a parsed placement formats to a
+// text that parses to the same placement.
+#include <QByteArray>
+#include <QString>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <vector>
+
+#include "store/Settings.h"
+#include "store/TapeFile.h"
+
+namespace {
+
+void Check(bool condition, const char* what) {
+    if (!condition) {
+        std::fprintf(stderr, "FuzzTape: %s\n", what);
+        std::abort();
+    }
+}
+
+void CheckDecodedTape(const QByteArray& bytes) {
+    const std::vector<quillex::TapeEntry> entries = quillex::DecodeTape(bytes);
+    const qsizetype records = bytes.size() / quillex::kTapeRecordSize;
+    Check(static_cast<qsizetype>(entries.size()) ==
+              std::min<qsizetype>(records, quillex::kTapeCapacity),
+          "record count");
+    for (const quillex::TapeEntry& entry : entries) {
+        for (const QString* text : {&entry.expression, &entry.result}) {
+            Check(text->size() < quillex::kTapeFieldSize, "text longer than a field");
+            Check(!text->contains(QChar(0)), "NUL inside a text");
+        }
+    }
+    Check(quillex::DecodeTape(quillex::EncodeTape(entries)) == entries, "tape round trip");
+}
+
+void CheckEncodedTexts(const uint8_t* data, size_t size) {
+    const QString text(reinterpret_cast<const QChar*>(data), static_cast<qsizetype>(size / 2));
+    const qsizetype half = text.size() / 2;
+    const std::vector<quillex::TapeEntry> entries = {{text.left(half), text.mid(half)},
+                                                     {text, QString()}};
+    const QByteArray bytes = quillex::EncodeTape(entries);
+    Check(bytes.size() == static_cast<qsizetype>(entries.size()) * quillex::kTapeRecordSize,
+          "encoded size");
+    for (qsizetype field = 0; field < bytes.size(); field += quillex::kTapeFieldSize) {
+        Check(bytes.indexOf('\0', field) < field + quillex::kTapeFieldSize, "field terminator");
+    }
+    Check(quillex::DecodeTape(bytes).size() == entries.size(), "encoded entries lost");
+}
+
+void CheckPlacement(const uint8_t* data, size_t size) {
+    const QString text =
+        QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const std::optional<quillex::Placement> parsed = quillex::ParsePlacement(text);
+    if (!parsed) {
+        return;
+    }
+    const QString formatted = quillex::FormatPlacement(*parsed);
+    const std::optional<quillex::Placement> again = quillex::ParsePlacement(formatted);
+    Check(again.has_value(), "formatted placement does not parse");
+    Check(quillex::FormatPlacement(*again) == formatted, "placement round trip");
+    Check(quillex::PlacementFits(*parsed, *again), "placement does not fit itself");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    CheckDecodedTape(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+    CheckEncodedTexts(data, size);
+    CheckPlacement(data, size);
+    return 0;
+}
