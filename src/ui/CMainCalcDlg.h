@@ -11,6 +11,7 @@
 #include "store/Settings.h"
 #include "ui/Tape.h"
 
+class QKeyEvent;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
@@ -64,8 +65,46 @@ protected:
     void moveEvent(QMoveEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Enter reaching the window itself runs the default command.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void SetupTrayIcon();
+    void LoadSettingsNow();
+    void CentreOnScreen();
+    Placement CurrentPlacement() const;
+    void ApplyTopmost();
+    void SetupToolButtons();
+    void CreatePages();
+    void SetFieldFonts();
+    void LoadTapeNow();
+    void SaveSettingsNow();
+    void SaveTapeNow();
+
+    void HideOrMinimise();
+    void OpenOptions();
+    void OpenInfo();
+
+    // Writes the field's text without running Evaluate; the caret goes to the end.
+    void SetExpressionText(const QString& text);
+    void FocusExpression();
+    void OnExpressionChanged();
+    void DeleteLast();
+    void DeleteAll();
+    void DeleteStack();
+    void OnExpressionTapeSelected();
+    void OnResultTapeSelected();
+    int SelectedTapeRow() const;
+    void ShowTapeMenu(const QPoint& viewportPos, const QPoint& globalPos);
+    void ShowBackgroundMenu(const QPoint& globalPos);
+    bool RouteKey(QObject* watched, QKeyEvent* event);
+
+    // The two lists follow the tape model row by row; their own selection notifications are
+    // ignored while the program changes them.
+    void InsertTapeRow(int row, const TapeEntry& entry);
+    void RemoveTapeRow(int row);
+    void FillTapeLists();
+
     ExprEngine engine_;
     Tape tape_;
     Settings settings_;
@@ -74,6 +113,12 @@ private:
     bool ready_ = false;
     bool secondReady_ = false;
     bool alreadyPlaced_ = false;
+    bool initialised_ = false;
+    bool finished_ = false;          // Quit has saved and closed the window for good
+    bool evaluating_ = false;        // an evaluation runs (its message box may be open)
+    bool ignoreTextChange_ = false;  // the program writes the expression field
+    bool updatingLists_ = false;
+    bool docking_ = false;
 
     QLineEdit* result_ = nullptr;
     QListWidget* expressionTape_ = nullptr;
