@@ -127,58 +127,56 @@ TEST_F(SettingsTest, DefaultKeyIsTheUsersConfigFile) {
     QFile::remove(expected);
 }
 
-void ExpectDefaults(const Settings& s) {
-    EXPECT_EQ(s.digits, 0);
-    EXPECT_EQ(s.showAs, 0);
-    EXPECT_EQ(s.euro, 0);
-    EXPECT_EQ(s.mode, 0);
-    EXPECT_EQ(s.stackExpression, 1);
-    EXPECT_EQ(s.binBase, 3);
-    EXPECT_EQ(s.xVal, QString());
-    EXPECT_EQ(s.yVal, QString());
-    EXPECT_EQ(s.storeStack, 1);
-    EXPECT_EQ(s.alwaysOnTop, 1);
-    EXPECT_EQ(s.outPutWindow, 2);
-    EXPECT_EQ(s.toolTips, 1);
-    EXPECT_EQ(s.resultStyle, 0);
-    EXPECT_EQ(s.showSplash, 1);
-    EXPECT_EQ(s.kommaStyle, 0);
-    EXPECT_EQ(s.converterShowAll, 1);
-    EXPECT_EQ(s.useKomma, 0);
-    EXPECT_EQ(s.copyAlways, 0);
-    EXPECT_EQ(s.moveWith, 1);
-    EXPECT_EQ(s.moveOnTop, 1);
-    EXPECT_EQ(s.fontName, QStringLiteral("Microsoft Sans Serif"));
-    EXPECT_EQ(s.fontSize, 8);
-    EXPECT_EQ(s.windowPositionMini, QString());
-}
+// The integer values LoadSettings reads, with their defaults.
+struct IntValue {
+    const char* name;
+    int Settings::*member;
+    int defaultValue;
+};
+constexpr IntValue kIntValues[] = {
+    {"Digits", &Settings::digits, 0},
+    {"ShowAs", &Settings::showAs, 0},
+    {"Euro", &Settings::euro, 0},
+    {"Mode", &Settings::mode, 0},
+    {"StackExpression", &Settings::stackExpression, 1},
+    {"BinBase", &Settings::binBase, 3},
+    {"Options_StoreStack", &Settings::storeStack, 1},
+    {"Options_AlwaysOnTop", &Settings::alwaysOnTop, 1},
+    {"Options_OutPutWindow", &Settings::outPutWindow, 2},
+    {"Options_ToolTips", &Settings::toolTips, 1},
+    {"Options_ResultStyle", &Settings::resultStyle, 0},
+    {"Options_ShowSplash", &Settings::showSplash, 1},
+    {"Options_KommaStyle", &Settings::kommaStyle, 0},
+    {"Options_Converter_ShowAll", &Settings::converterShowAll, 1},
+    {"Options_UseKomma", &Settings::useKomma, 0},
+    {"Options_CopyAlways", &Settings::copyAlways, 0},
+    {"Options_MoveWith", &Settings::moveWith, 1},
+    {"Options_MoveOnTop", &Settings::moveOnTop, 1},
+};
 
-// Every member holds something other than its default, so a value the load forgets shows.
+struct TextValue {
+    const char* name;
+    QString Settings::*member;
+};
+constexpr TextValue kTextValues[] = {
+    {"XVal", &Settings::xVal},
+    {"YVal", &Settings::yVal},
+    {"WindowPositionMini", &Settings::windowPositionMini},
+};
+
+// Every member differs from its default and from the others, so a value the load forgets or
+// mixes up shows.
 Settings Unusual() {
     Settings s;
-    s.digits = 7;
-    s.showAs = 2;
-    s.euro = 9;
-    s.mode = 2;
-    s.stackExpression = 0;
-    s.binBase = 1;
+    int next = 10;
+    for (const IntValue& value : kIntValues) {
+        s.*value.member = next++;
+    }
     s.xVal = QStringLiteral("3,5");
     s.yVal = QString::fromUtf8("-2,25 €");
-    s.storeStack = 0;
-    s.alwaysOnTop = 0;
-    s.outPutWindow = 1;
-    s.toolTips = 0;
-    s.resultStyle = 4;
-    s.showSplash = 0;
-    s.kommaStyle = 2;
-    s.converterShowAll = 0;
-    s.useKomma = 1;
-    s.copyAlways = 1;
-    s.moveWith = 0;
-    s.moveOnTop = 0;
+    s.windowPositionMini = QStringLiteral("0,1,-1,-1,-1,-1,5,6,105,206");
     s.fontName = QStringLiteral("Small Fonts");
     s.fontSize = 7;
-    s.windowPositionMini = QStringLiteral("0,1,-1,-1,-1,-1,5,6,105,206");
     return s;
 }
 
@@ -187,7 +185,14 @@ TEST_F(SettingsTest, EmptyStoreGivesDefaultsAndFirstRun) {
     ASSERT_TRUE(key.Open(Path()));
     Settings settings = Unusual();
     const LoadedPlacement loaded = LoadSettings(key, settings);
-    ExpectDefaults(settings);
+    for (const IntValue& value : kIntValues) {
+        EXPECT_EQ(settings.*value.member, value.defaultValue) << value.name;
+    }
+    for (const TextValue& value : kTextValues) {
+        EXPECT_TRUE((settings.*value.member).isEmpty()) << value.name;
+    }
+    EXPECT_EQ(settings.fontName, QStringLiteral("Microsoft Sans Serif"));
+    EXPECT_EQ(settings.fontSize, 8);
     EXPECT_TRUE(loaded.firstRun);
     EXPECT_TRUE(loaded.windowPosition11.isEmpty());
 }
@@ -237,24 +242,25 @@ TEST_F(SettingsTest, SaveWritesExactlyTheTwentyEightValues) {
               QSet<QString>(expectedNames.begin(), expectedNames.end()));
     EXPECT_EQ(stored.size(), 28);
 
+    for (const IntValue& value : kIntValues) {
+        EXPECT_EQ(Read(value.name), QString::number(settings.*value.member)) << value.name;
+    }
+    for (const TextValue& value : kTextValues) {
+        EXPECT_EQ(Read(value.name), settings.*value.member) << value.name;
+    }
     const struct {
         const char* name;
         const char* text;
-    } values[] = {
-        {"Digits", "7"},
-        {"Euro", "9"},
-        {"StackExpression", "0"},
+    } fixed[] = {
         {"Options_Euro", "0"},
         {"Options_FontName4", "Small Fonts"},
         {"Options_FontSize4", "7"},
         {"Top", "40"},
         {"Left", "-12"},
-        {"XVal", "3,5"},
         {"WindowPosition1.1", "0,1,-1,-1,-1,-1,-12,40,288,440"},
         {"WindowPosition", "0,1,-1,-1,-1,-1,-12,40,288,440"},
-        {"WindowPositionMini", "0,1,-1,-1,-1,-1,5,6,105,206"},
     };
-    for (const auto& value : values) {
+    for (const auto& value : fixed) {
         EXPECT_EQ(Read(value.name), QString::fromUtf8(value.text)) << value.name;
     }
 }
@@ -272,27 +278,12 @@ TEST_F(SettingsTest, SavedSettingsLoadBack) {
     const Settings s = Load(&loaded);
     EXPECT_FALSE(loaded.firstRun);
     EXPECT_EQ(loaded.windowPosition11, FormatPlacement(window.placement));
-    EXPECT_EQ(s.digits, saved.digits);
-    EXPECT_EQ(s.showAs, saved.showAs);
-    EXPECT_EQ(s.euro, saved.euro);
-    EXPECT_EQ(s.mode, saved.mode);
-    EXPECT_EQ(s.stackExpression, saved.stackExpression);
-    EXPECT_EQ(s.binBase, saved.binBase);
-    EXPECT_EQ(s.xVal, saved.xVal);
-    EXPECT_EQ(s.yVal, saved.yVal);
-    EXPECT_EQ(s.storeStack, saved.storeStack);
-    EXPECT_EQ(s.alwaysOnTop, saved.alwaysOnTop);
-    EXPECT_EQ(s.outPutWindow, saved.outPutWindow);
-    EXPECT_EQ(s.toolTips, saved.toolTips);
-    EXPECT_EQ(s.resultStyle, saved.resultStyle);
-    EXPECT_EQ(s.showSplash, saved.showSplash);
-    EXPECT_EQ(s.kommaStyle, saved.kommaStyle);
-    EXPECT_EQ(s.converterShowAll, saved.converterShowAll);
-    EXPECT_EQ(s.useKomma, saved.useKomma);
-    EXPECT_EQ(s.copyAlways, saved.copyAlways);
-    EXPECT_EQ(s.moveWith, saved.moveWith);
-    EXPECT_EQ(s.moveOnTop, saved.moveOnTop);
-    EXPECT_EQ(s.windowPositionMini, saved.windowPositionMini);
+    for (const IntValue& value : kIntValues) {
+        EXPECT_EQ(s.*value.member, saved.*value.member) << value.name;
+    }
+    for (const TextValue& value : kTextValues) {
+        EXPECT_EQ(s.*value.member, saved.*value.member) << value.name;
+    }
     // The font is not read back: the store always sets the same one.
     EXPECT_EQ(s.fontName, QStringLiteral("Microsoft Sans Serif"));
     EXPECT_EQ(s.fontSize, 8);
