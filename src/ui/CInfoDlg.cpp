@@ -1,9 +1,9 @@
 #include "ui/CInfoDlg.h"
 
-#include <QIcon>
 #include <QPushButton>
 
 #include "ui/CStaticLink.h"
+#include "ui/CTrayIcon.h"
 #include "ui/DialogUnits.h"
 #include "ui/Help.h"
 #include "ui/Texts.h"
@@ -49,7 +49,7 @@ CInfoDlg::CInfoDlg(QWidget* parent)
     icon->setAccessibleName(QStringLiteral("Program icon"));
     units.Place(icon, 12, 17, 20, 20);
     const int side = qMin(icon->width(), icon->height());
-    icon->setPixmap(QIcon(QStringLiteral(":/icons/quillex.png")).pixmap(side, side));
+    icon->setPixmap(ProgramIcon().pixmap(side, side));
     icon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     icon->SetTarget(target);
     icon->setToolTip(target);

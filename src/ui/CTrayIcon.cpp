@@ -8,6 +8,12 @@
 
 #include "ui/Texts.h"
 
+// The resources live in a static library, whose initialiser the linker would drop unless
+// something calls it; its name is global.
+static void InitResources() {
+    Q_INIT_RESOURCE(resources);
+}
+
 namespace quillex {
 namespace {
 
@@ -17,6 +23,12 @@ QString Tr(TextId id) {
 }
 
 }  // namespace
+
+QIcon ProgramIcon() {
+    static const bool initialised = (InitResources(), true);
+    Q_UNUSED(initialised);
+    return QIcon(QStringLiteral(":/icons/quillex.png"));
+}
 
 TrayAction ActionForActivation(QSystemTrayIcon::ActivationReason reason) {
     switch (reason) {
@@ -65,7 +77,7 @@ bool CTrayIcon::ShowIcon(int id) {
         return id == 0;
     }
     // Setting the icon and tip of a shown icon updates it in place.
-    icon_->setIcon(QIcon(QStringLiteral(":/icons/quillex.png")));
+    icon_->setIcon(ProgramIcon());
     icon_->setToolTip(Tr(TextId::TrayTip));
     if (!IsAvailable()) {
         // The tray would take the icon as shown without showing it; leave it hidden, so that

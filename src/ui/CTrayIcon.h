@@ -3,6 +3,7 @@
 // does anything.
 #pragma once
 
+#include <QIcon>
 #include <QObject>
 #include <QPointer>
 #include <QSystemTrayIcon>
@@ -12,6 +13,9 @@
 class QMenu;
 
 namespace quillex {
+
+// The program's icon, for the tray, the windows and the information dialog.
+QIcon ProgramIcon();
 
 // What a mouse event on the icon does.
 enum class TrayAction { None, ShowMenu, Open };
