@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QSystemTrayIcon>
+
+#include "ui/CTrayIcon.h"
+#include "ui/Texts.h"
+
+#include <array>
+
+namespace quillex {
+namespace {
+
+TEST(TrayIcon, OnlyRightReleaseAndDoubleClickDoAnything) {
+    struct Case {
+        QSystemTrayIcon::ActivationReason reason;
+        TrayAction action;
+    };
+    const Case cases[] = {{QSystemTrayIcon::Context, TrayAction::ShowMenu},
+                          {QSystemTrayIcon::DoubleClick, TrayAction::Open},
+                          {QSystemTrayIcon::Trigger, TrayAction::None},
+                          {QSystemTrayIcon::MiddleClick, TrayAction::None},
+                          {QSystemTrayIcon::Unknown, TrayAction::None}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(ActionForActivation(c.reason), c.action) << c.reason;
+    }
+}
+
+TEST(TrayIcon, MenuEntriesInBothLanguages) {
+    struct Case {
+        Language language;
+        std::array<const char*, 5> texts;  // empty for the separator
+        const char* tip;
+    };
+    const Case cases[] = {
+        {Language::German,
+         {"&Öffnen", "O&ptionen", "&Info Quillex...", "", "&Quillex schließen"},
+         "Quillex,  Rechte Maustaste drücken"},
+        {Language::English,
+         {"&Open", "O&ptions", "&Info Quillex...", "", "&Suspend Quillex"},
+         "Quillex, Right Mouse Button for Options"},
+    };
+    for (const Case& c : cases) {
+        SetLanguage(c.language);
+        CTrayIcon tray;
+        const QList<QAction*> actions = tray.Menu()->actions();
+        ASSERT_EQ(actions.size(), 5);
+        for (int i = 0; i < 5; ++i) {
+            EXPECT_EQ(actions[i]->isSeparator(), i == 3);
+            EXPECT_EQ(actions[i]->text(), QString::fromUtf8(c.texts[static_cast<std::size_t>(i)]));
+        }
+        EXPECT_EQ(tray.Menu()->defaultAction(), actions[0]);
+
+        tray.ShowIcon(CTrayIcon::kIconId);
+        const auto* icon = tray.findChild<QSystemTrayIcon*>();
+        ASSERT_NE(icon, nullptr);
+        EXPECT_EQ(icon->toolTip(), QString::fromUtf8(c.tip));
+        EXPECT_FALSE(icon->icon().isNull());
+    }
+    SetLanguage(Language::German);
+}
+
+// The four requests, counted, in the order of the menu's entries.
+struct Spies {
+    explicit Spies(CTrayIcon& tray)
+        : open(&tray, &CTrayIcon::openRequested),
+          options(&tray, &CTrayIcon::optionsRequested),
+          info(&tray, &CTrayIcon::infoRequested),
+          quit(&tray, &CTrayIcon::quitRequested) {}
+    std::array<qsizetype, 4> Counts() const {
+        return {open.count(), options.count(), info.count(), quit.count()};
+    }
+    QSignalSpy open, options, info, quit;
+};
+
+TEST(TrayIcon, EachEntryRequestsItsOwnCommand) {
+    struct Case {
+        int entry;
+        std::array<qsizetype, 4> counts;
+    };
+    const Case cases[] = {
+        {0, {1, 0, 0, 0}}, {1, {0, 1, 0, 0}}, {2, {0, 0, 1, 0}}, {4, {0, 0, 0, 1}}};
+    for (const Case& c : cases) {
+        CTrayIcon tray;
+        Spies spies(tray);
+        tray.Menu()->actions()[c.entry]->trigger();
+        EXPECT_EQ(spies.Counts(), c.counts) << "entry " << c.entry;
+    }
+}
+
+TEST(TrayIcon, ActivationsOfTheIcon) {
+    QWidget owner;
+    CTrayIcon tray;
+    tray.AttachWindow(&owner);
+    Spies spies(tray);
+    auto* icon = tray.findChild<QSystemTrayIcon*>();
+    ASSERT_NE(icon, nullptr);
+
+    for (auto reason :
+         {QSystemTrayIcon::Trigger, QSystemTrayIcon::MiddleClick, QSystemTrayIcon::Unknown}) {
+        emit icon->activated(reason);
+    }
+    EXPECT_EQ(spies.Counts(), (std::array<qsizetype, 4>{0, 0, 0, 0}));
+    EXPECT_FALSE(tray.Menu()->isVisible());
+
+    // A double click opens at once, without the menu.
+    emit icon->activated(QSystemTrayIcon::DoubleClick);
+    EXPECT_EQ(spies.Counts(), (std::array<qsizetype, 4>{1, 0, 0, 0}));
+    EXPECT_FALSE(tray.Menu()->isVisible());
+
+    // The right-button release shows the menu and requests nothing by itself; the hidden
+    // owner stays hidden.
+    emit icon->activated(QSystemTrayIcon::Context);
+    EXPECT_TRUE(tray.Menu()->isVisible());
+    EXPECT_FALSE(owner.isVisible());
+    EXPECT_EQ(spies.Counts(), (std::array<qsizetype, 4>{1, 0, 0, 0}));
+    tray.Menu()->hide();
+}
+
+TEST(TrayIcon, ShowingAndRemovingTheIcon) {
+    CTrayIcon tray;
+    // Where the desktop has no notification area (as on the test platform) nothing is shown,
+    // and asking again is still answered truthfully.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        EXPECT_EQ(tray.ShowIcon(CTrayIcon::kIconId), CTrayIcon::IsAvailable());
+        EXPECT_EQ(tray.IsShown(), CTrayIcon::IsAvailable());
+    }
+    EXPECT_TRUE(tray.ShowIcon(0));
+    EXPECT_FALSE(tray.IsShown());
+    EXPECT_TRUE(tray.ShowIcon(0));
+}
+
+}  // namespace
+}  // namespace quillex
