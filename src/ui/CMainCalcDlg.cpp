@@ -619,7 +619,9 @@ void CMainCalcDlg::DeleteLast() {
 }
 
 void CMainCalcDlg::DeleteAll() {
-    const QWidget* focus = QApplication::focusWidget();
+    // The window's own focus child: while a menu of the window is open, the application's
+    // focus may lie in the menu.
+    const QWidget* focus = focusWidget();
     if (focus == expressionTape_ || focus == resultTape_) {
         tape_.Clear();
         FillTapeLists();
