@@ -24,10 +24,13 @@
 #include "engine/Calculation.h"
 #include "store/CSettingsKey.h"
 #include "store/TapeFile.h"
+#include "ui/CInfoDlg.h"
 #include "ui/CKeypadPage.h"
 #include "ui/CMainCalcDlg.h"
+#include "ui/COptionsDlg.h"
 #include "ui/CTrayIcon.h"
 #include "ui/Commands.h"
+#include "ui/Help.h"
 #include "ui/KeypadKeys.h"
 
 namespace quillex {
@@ -120,6 +123,22 @@ public:
 private:
     QString choice_;
 };
+
+// Hands the next modal dialog to `act` once it runs, then closes it.
+void WithNextModal(std::function<void(QDialog*)> act) {
+    QTimer::singleShot(0, [act = std::move(act)] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            act(dialog);
+            dialog->done(QDialog::Accepted);
+        }
+    });
+}
+
+QStringList opened;
+bool RecordOpen(const QString& target) {
+    opened << target;
+    return true;
+}
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -636,6 +655,60 @@ TEST_F(MainWindowTest, WithoutCopyAlwaysTheClipboardStays) {
     QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
     Type("1+2");
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
+}
+
+TEST_F(MainWindowTest, OptionsApplyTopmostAndTheOutputWindowRule) {
+    Start();
+    EXPECT_TRUE(window_->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    bool sawOptions = false;
+    WithNextModal([&](QDialog* dialog) {
+        sawOptions = qobject_cast<COptionsDlg*>(dialog) != nullptr;
+        if (QAbstractButton* onTop = Button(dialog, QStringLiteral("Always On Top"))) {
+            onTop->click();
+        }
+    });
+    QTest::mouseClick(Button(window_.get(), QStringLiteral("Program Options")), Qt::LeftButton);
+    EXPECT_TRUE(sawOptions);
+    EXPECT_EQ(window_->CurrentSettings().alwaysOnTop, 0);
+    EXPECT_FALSE(window_->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(window_->isVisible());
+    EXPECT_FALSE(window_->isMinimized());
+
+    window_->CurrentSettings().outPutWindow = 1;
+    WithNextModal([](QDialog*) {});
+    window_->HandleCommand(kCmdOptions);
+    EXPECT_TRUE(HiddenOrMinimised());
+}
+
+TEST_F(MainWindowTest, InfoAndHelpOpenFromTheirCommands) {
+    Start();
+    bool sawInfo = false;
+    WithNextModal([&](QDialog* dialog) { sawInfo = qobject_cast<CInfoDlg*>(dialog) != nullptr; });
+    QTest::mouseClick(Button(window_.get(), QStringLiteral("About Quillex")), Qt::LeftButton);
+    EXPECT_TRUE(sawInfo);
+
+    QDir().mkpath(QStringLiteral("HTML_Help"));
+    QFile index(QStringLiteral("HTML_Help/HelpIndex.html"));
+    ASSERT_TRUE(index.open(QIODevice::WriteOnly));
+    index.close();
+    opened.clear();
+    SetOpenHandlerForTesting(&RecordOpen);
+    MenuChooser chooser(QStringLiteral("&Hilfe"));
+    QTest::mousePress(window_.get(), Qt::RightButton, {}, QPoint(1, 1));
+    SetOpenHandlerForTesting(nullptr);
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_TRUE(opened.first().endsWith(QStringLiteral("HelpIndex.html")));
+    EXPECT_TRUE(window_->isVisible());
+}
+
+TEST_F(MainWindowTest, HideButtonHidesAndOpenBringsItBack) {
+    Start();
+    QTest::mouseClick(Button(window_.get(), QStringLiteral("Hide Programm")), Qt::LeftButton);
+    EXPECT_TRUE(HiddenOrMinimised());
+    EXPECT_FALSE(QFile::exists(TapeFilePath()));
+    window_->HandleCommand(kCmdOpen);
+    EXPECT_TRUE(window_->isVisible());
+    EXPECT_FALSE(window_->isMinimized());
 }
 
 }  // namespace
