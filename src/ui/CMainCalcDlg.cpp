@@ -874,11 +874,19 @@ void CMainCalcDlg::moveEvent(QMoveEvent* event) {
         frame.x() - whole.x(), frame.y() - whole.y(), frame.width(), frame.height(),
         whole.width(),         whole.height(),        *insets};
     const DockedPosition docked = Dock(request);
-    if (docked.x != request.x || docked.y != request.y) {
-        docking_ = true;
-        move(whole.x() + docked.x, whole.y() + docked.y);
-        docking_ = false;
+    if (docked.x == request.x && docked.y == request.y) {
+        dockedFrom_.reset();
+        return;
     }
+    // A desktop that puts the window back where it was, rather than where it was asked to go,
+    // is not asked again for the same position: that would go on for ever.
+    if (dockedFrom_ == frame.topLeft()) {
+        return;
+    }
+    dockedFrom_ = frame.topLeft();
+    docking_ = true;
+    move(whole.x() + docked.x, whole.y() + docked.y);
+    docking_ = false;
 }
 
 }  // namespace quillex

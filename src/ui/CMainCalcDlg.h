@@ -4,8 +4,10 @@
 #pragma once
 
 #include <QDialog>
+#include <QPoint>
 
 #include <memory>
+#include <optional>
 
 #include "engine/ExprEngine.h"
 #include "store/Settings.h"
@@ -119,6 +121,7 @@ private:
     bool ignoreTextChange_ = false;  // the program writes the expression field
     bool updatingLists_ = false;
     bool docking_ = false;
+    std::optional<QPoint> dockedFrom_;  // the position the last docking move started from
 
     QLineEdit* result_ = nullptr;
     QListWidget* expressionTape_ = nullptr;
