@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QFontMetrics>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -199,6 +200,7 @@ void CMainCalcDlg::Initialise() {
     SetupTrayIcon();
     LoadSettingsNow();
     ApplyTopmost();
+    setWindowIcon(QIcon(QStringLiteral(":/icons/quillex.png")));
     SetupToolButtons();
     CreatePages();
     setWindowTitle(Tr(TextId::MainCaption));
