@@ -112,5 +112,50 @@ TEST(CommandLine, Utf8InputCountsCharactersNotBytes) {
               "Fehlerhafte Eingabe (Ausdruck)\n");
 }
 
+TEST(CommandLine, BasesPrintTheProgrammerPageAfterEachResult) {
+    struct Row {
+        std::vector<std::string> arguments;
+        std::string out;
+    };
+    for (const Row& row : std::vector<Row>{
+             {{"--width", "8", "--bases", "--eval", "65"},
+              "65\nBin: 0100 0001\nOct: 101\nDec: 65\nHex: 41\nAscII: ___A\n2's: 65\n"
+              "Roman: LXV\n"},
+             // The AscII field's last character is code 251, printed in UTF-8.
+             {{"--width=8", "--bases", "--eval", "251"},
+              "251\nBin: 1111 1011\nOct: 373\nDec: 251\nHex: FB\nAscII: ___\xc3\xbb\n"
+              "2's: -5\nRoman: CCLI\n"},
+             {{"--width", "8", "--bases", "--eval", "300"},
+              "300\nBin: 0000 0000\nOct: 0\nDec: Overflow\nHex: 00\nAscII: \n2's: 0\n"
+              "Roman: 0-3999\n"},
+             {{"--bases", "--eval", "-7"},
+              "-7\nBin: 0000 0000 0000 0000 0000 0000 0000 0000\nOct: 0\nDec: 0\n"
+              "Hex: 00000000\nAscII: \n2's: 0\nRoman: 0-3999\n"},
+             {{"--width", "16", "--bases", "--eval", "1994"},
+              "1994\nBin: 0000 0111 1100 1010\nOct: 3712\nDec: 1994\nHex: 07CA\n"
+              "AscII: ___\xc3\x8a\n2's: 1994\nRoman: MCMXCIV\n"},
+             // A failed evaluation hands over the value the engine left behind.
+             {{"--width", "4", "--bases", "--eval", "1+"},
+              "Anweisung unvollst.\nBin: 0001\nOct: 1\nDec: 1\nHex: 1\nAscII: \n2's: 1\n"
+              "Roman: I\n"},
+             // Without input the page is not updated, so nothing follows the message.
+             {{"--bases", "--eval", ""}, "Keine Eingabe\n"},
+         }) {
+        EXPECT_EQ(Evaluate(row.arguments).out, row.out) << row.arguments.back();
+    }
+
+    const RunOutput lines = Evaluate({"--width", "4", "--bases", "--eval", "-"}, "3\n\n2*5\n");
+    EXPECT_EQ(lines.out,
+              "3\nBin: 0011\nOct: 3\nDec: 3\nHex: 3\nAscII: \n2's: 3\nRoman: III\n"
+              "Keine Eingabe\n"
+              "10\nBin: 1010\nOct: 12\nDec: 10\nHex: A\nAscII: \n2's: -6\nRoman: X\n");
+    EXPECT_EQ(lines.status, 1);
+
+    EXPECT_FALSE(ParseCommandLine({"--eval", "1"}).showBases);
+    EXPECT_EQ(ParseCommandLine({"--bases"}).action, Action::BadUsage);
+    EXPECT_EQ(ParseCommandLine({"--bases=1", "--eval", "1"}).action, Action::BadUsage);
+    EXPECT_EQ(ParseCommandLine({"--bases", "--interactive"}).action, Action::Interactive);
+}
+
 }  // namespace
 }  // namespace quillex

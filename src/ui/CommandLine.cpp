@@ -1,8 +1,11 @@
 #include "ui/CommandLine.h"
 
 #include <istream>
+#include <optional>
 #include <ostream>
+#include <utility>
 
+#include "bases/ProgrammerFields.h"
 #include "engine/Cp1252.h"
 #include "ui/Texts.h"
 
@@ -33,15 +36,46 @@ bool ParseDigits(const std::string& text, int& digits) {
     return digits <= 15;
 }
 
-// One result line per input; returns false when the input gave a message instead of a number.
+// The programmer page as the window keeps it, when --bases asks for its fields.
+std::optional<ProgrammerFields> BasesPage(const CommandLine& commandLine) {
+    if (!commandLine.showBases) {
+        return std::nullopt;
+    }
+    ProgrammerFields page;
+    page.SetWidth(BitWidthFromIndex(commandLine.widthIndex).value_or(page.Width()));
+    return page;
+}
+
+// The page receives every result, a failed one with the value the engine handed back, but
+// nothing when there was no input.
+void PrintBases(ProgrammerFields& page, const Calculation& calculation, std::ostream& out) {
+    if (calculation.outcome == CalcOutcome::NoInput) {
+        return;
+    }
+    page.ReceiveResult(calculation.value);
+    constexpr std::pair<ProgField, const char*> kLabels[] = {
+        {ProgField::Bin, "Bin"},     {ProgField::Oct, "Oct"},     {ProgField::Dec, "Dec"},
+        {ProgField::Hex, "Hex"},     {ProgField::AscII, "AscII"}, {ProgField::Twos, "2's"},
+        {ProgField::Roman, "Roman"},
+    };
+    for (const auto& [field, label] : kLabels) {
+        out << label << ": " << Cp1252ToUtf8(page.Text(field)) << '\n';
+    }
+}
+
+// One result line per input, followed by the page's fields when `bases` is given; returns
+// false when the input gave a message instead of a number.
 bool EvaluateOne(ExprEngine& engine, const std::string& utf8Input, const CalcSettings& settings,
-                 std::ostream& out, std::ostream& err) {
+                 std::optional<ProgrammerFields>& bases, std::ostream& out, std::ostream& err) {
     const std::string input = Utf8ToCp1252(utf8Input);
     const Calculation calculation = Calculate(engine, input, settings);
     if (calculation.inputCut) {
         err << Text(TextId::InputTooLong) << '\n';
     }
     out << Cp1252ToUtf8(calculation.resultText) << '\n';
+    if (bases) {
+        PrintBases(*bases, calculation, out);
+    }
     return calculation.outcome == CalcOutcome::Succeeded;
 }
 
@@ -116,6 +150,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
                 return fail("--lang takes de or en");
             }
             result.language = index == 0 ? Language::German : Language::English;
+        } else if (name == "--bases") {
+            if (hasValue) {
+                return fail("--bases takes no value");
+            }
+            result.showBases = true;
         } else if (name == "--interactive") {
             interactive = true;
         } else if (name == "--help" || name == "-h") {
@@ -132,6 +171,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         result.action = CommandLine::Action::Evaluate;
     } else if (interactive) {
         result.action = CommandLine::Action::Interactive;
+    } else if (result.showBases) {
+        return fail("--bases goes with --eval or --interactive");
     }
     return result;
 }
@@ -144,16 +185,17 @@ int RunEvaluations(const CommandLine& commandLine, std::istream& in, std::ostrea
     // One engine for the whole run, as in the window: what one evaluation leaves behind
     // carries over to the next.
     ExprEngine engine;
+    std::optional<ProgrammerFields> bases = BasesPage(commandLine);
     bool allNumbers = true;
     for (const std::string& expression : commandLine.expressions) {
         if (expression != "-") {
-            allNumbers = EvaluateOne(engine, expression, settings, out, err) && allNumbers;
+            allNumbers = EvaluateOne(engine, expression, settings, bases, out, err) && allNumbers;
             continue;
         }
         std::string line;
         while (std::getline(in, line)) {
             StripLineEnd(line);
-            allNumbers = EvaluateOne(engine, line, settings, out, err) && allNumbers;
+            allNumbers = EvaluateOne(engine, line, settings, bases, out, err) && allNumbers;
         }
     }
     out.flush();
@@ -166,11 +208,12 @@ int RunInteractive(const CommandLine& commandLine, std::istream& in, std::ostrea
     const std::string yText = Utf8ToCp1252(commandLine.yText);
     const CalcSettings settings{xText, yText, commandLine.widthIndex, commandLine.display};
     ExprEngine engine;
+    std::optional<ProgrammerFields> bases = BasesPage(commandLine);
     out << "Quillex " << QUILLEX_VERSION << ": type an expression; Ctrl+D ends.\n";
     std::string line;
     while (out << "> " << std::flush, std::getline(in, line)) {
         StripLineEnd(line);
-        EvaluateOne(engine, line, settings, out, err);
+        EvaluateOne(engine, line, settings, bases, out, err);
     }
     out << '\n';
     return 0;
@@ -186,7 +229,9 @@ std::string UsageText() {
            "\n"
            "Options (each also as --name=VALUE):\n"
            "  --x TEXT, --y TEXT     texts of the X and Y variables\n"
-           "  --width 4|8|16|32      word width for not, # and ? (default 32)\n"
+           "  --width 4|8|16|32      word width for not, # and ? and for --bases (default 32)\n"
+           "  --bases                after each result, the programmer page's fields: Bin, Oct,\n"
+           "                         Dec, Hex, AscII, 2's and Roman, one per line\n"
            "  --style standard|fixed|engineering|scientific\n"
            "  --digits N             decimals for fixed and engineering, 0 to 15\n"
            "  --thousands 0|1|2      none, 1.234,5 or 1,234.5\n"

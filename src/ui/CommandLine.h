@@ -19,6 +19,7 @@ struct CommandLine {
     std::string xText;                     // UTF-8 texts of the X and Y fields
     std::string yText;
     int widthIndex = 3;
+    bool showBases = false;  // --bases: the programmer page's fields after each result
     DisplayOptions display;
     Language language = Language::German;
     std::string error;  // what was wrong, for BadUsage
