@@ -1,7 +1,10 @@
+#include <QApplication>
+
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "ui/CMainCalcApp.h"
 #include "ui/CommandLine.h"
 
 int main(int argc, char** argv) {
@@ -19,9 +22,21 @@ int main(int argc, char** argv) {
             std::cout << quillex::VersionText();
             return 0;
         case CommandLine::Action::Evaluate:
+            // No window system is touched: this works on machines without a display.
             return quillex::RunEvaluations(commandLine, std::cin, std::cout, std::cerr);
+        case CommandLine::Action::Interactive:
+            return quillex::RunInteractive(commandLine, std::cin, std::cout, std::cerr);
         case CommandLine::Action::Window:
             break;
     }
-    return quillex::RunInteractive(commandLine, std::cin, std::cout, std::cerr);
+    quillex::SetLanguage(commandLine.language);
+    if (!quillex::HasDisplay()) {
+        std::cerr << quillex::Text(quillex::TextId::NoDisplay);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quillex"));
+    QApplication::setOrganizationName(QStringLiteral("Vondrel"));
+    quillex::CMainCalcApp application;
+    return application.Run();
 }
