@@ -344,6 +344,8 @@ void CMainCalcDlg::CreatePages() {
 }
 
 void CMainCalcDlg::SetFieldFonts() {
+    // Both fields are set in Arial; where it is missing, a sans-serif face of the same kind
+    // stands in for it.
     const QString arial = QStringLiteral("Arial");
     QFont expressionFont(arial);
     expressionFont.setStyleHint(QFont::SansSerif);
@@ -352,7 +354,7 @@ void CMainCalcDlg::SetFieldFonts() {
     expression_->setFont(expressionFont);
 
     QFont resultFont(arial);
-    resultFont.setStyleHint(QFont::Serif);
+    resultFont.setStyleHint(QFont::SansSerif);
     resultFont.setWeight(QFont::Normal);
     resultFont.setPixelSize(PixelSizeForCellHeight(arial, kResultCellHeight));
     result_->setFont(resultFont);
