@@ -6,7 +6,7 @@
 #include "ui/CTrayIcon.h"
 #include "ui/DialogUnits.h"
 #include "ui/Help.h"
-#include "ui/Texts.h"
+#include "ui/QtTexts.h"
 
 #ifndef QUILLEX_WEB_ADDRESS
 #define QUILLEX_WEB_ADDRESS ""
@@ -14,11 +14,6 @@
 
 namespace quillex {
 namespace {
-
-QString Tr(TextId id) {
-    const std::string_view text = Text(id);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QFont InfoFont() {
     QFont font(QStringLiteral("Arial"), 8);

@@ -11,7 +11,7 @@
 #include "ui/Commands.h"
 #include "ui/DialogUnits.h"
 #include "ui/KeypadKeys.h"
-#include "ui/Texts.h"
+#include "ui/QtTexts.h"
 
 namespace quillex {
 namespace {
@@ -19,14 +19,6 @@ namespace {
 constexpr int kPageWidth = 210;
 constexpr int kPageHeight = 112;
 constexpr int kDecimalsCount = 16;  // "0" to "15"
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString TextOf(TextId id) {
-    return FromUtf8(Text(id));
-}
 
 // A list that shows the setting when it is one of its entries, and no entry otherwise.
 void ShowSetting(QComboBox* list, int value) {
@@ -75,7 +67,7 @@ CKeypadPage::CKeypadPage(Settings& settings, QWidget* parent)
 
     auto* frame = new QGroupBox(this);
     units.Place(frame, 1, 81, 206, 22);
-    auto* label = new QLabel(TextOf(TextId::KeypadDecimalsLabel), this);
+    auto* label = new QLabel(Tr(TextId::KeypadDecimalsLabel), this);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     units.Place(label, 6, 88, 27, 12);
 
@@ -89,14 +81,14 @@ CKeypadPage::CKeypadPage(Settings& settings, QWidget* parent)
 
     style_ = new QComboBox(this);
     style_->setAccessibleName(QStringLiteral("Display style"));
-    style_->addItems({TextOf(TextId::StyleStandard), TextOf(TextId::StyleFixed),
-                      TextOf(TextId::StyleEngineering), TextOf(TextId::StyleScientific)});
+    style_->addItems({Tr(TextId::StyleStandard), Tr(TextId::StyleFixed),
+                      Tr(TextId::StyleEngineering), Tr(TextId::StyleScientific)});
     units.Place(style_, 66, 88, 54, 12);
 
     thousands_ = new QComboBox(this);
     thousands_->setAccessibleName(QStringLiteral("Thousands style"));
-    thousands_->addItems({TextOf(TextId::ThousandsNone), TextOf(TextId::ThousandsPoints),
-                          TextOf(TextId::ThousandsCommas)});
+    thousands_->addItems(
+        {Tr(TextId::ThousandsNone), Tr(TextId::ThousandsPoints), Tr(TextId::ThousandsCommas)});
     units.Place(thousands_, 123, 88, 81, 12);
 
     ShowSetting(decimals_, settings_.digits);

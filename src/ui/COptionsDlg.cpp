@@ -6,15 +6,10 @@
 
 #include "store/Settings.h"
 #include "ui/DialogUnits.h"
-#include "ui/Texts.h"
+#include "ui/QtTexts.h"
 
 namespace quillex {
 namespace {
-
-QString Tr(TextId id) {
-    const std::string_view text = Text(id);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Looks like a radio button but leaves its mark to the dialog: a click only reports itself.
 class MarkButton : public QRadioButton {

@@ -6,7 +6,7 @@
 #include <QMenu>
 #include <QWidget>
 
-#include "ui/Texts.h"
+#include "ui/QtTexts.h"
 
 // The resources live in a static library, whose initialiser the linker would drop unless
 // something calls it; its name is global.
@@ -15,15 +15,6 @@ static void InitResources() {
 }
 
 namespace quillex {
-namespace {
-
-QString Tr(TextId id) {
-    const std::string_view text = Text(id);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
-
 QIcon ProgramIcon() {
     static const bool initialised = (InitResources(), true);
     Q_UNUSED(initialised);

@@ -1,0 +1,26 @@
+// The texts of the text table as QStrings, for the windows.
+#pragma once
+
+#include <QString>
+
+#include <string_view>
+
+#include "ui/Texts.h"
+
+namespace quillex {
+
+inline QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The text in the current language.
+inline QString Tr(TextId id) {
+    return FromUtf8(Text(id));
+}
+
+// The English text: a stable name for accessibility and tests, whatever the language.
+inline QString EnglishName(TextId id) {
+    return FromUtf8(Text(id, Language::English));
+}
+
+}  // namespace quillex
