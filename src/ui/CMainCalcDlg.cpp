@@ -188,7 +188,14 @@ CMainCalcDlg::CMainCalcDlg(QWidget* parent)
     expressionTape_->viewport()->installEventFilter(this);
 }
 
-CMainCalcDlg::~CMainCalcDlg() = default;
+CMainCalcDlg::~CMainCalcDlg() {
+    // ~QDialog hides the window, and the focus leaving it makes children emit signals (the
+    // keypad asks for an evaluation when the X or Y field loses the focus). By then only the
+    // QDialog part of this object is left, so no child's signal may reach its slots any more.
+    for (QObject* child : findChildren<QObject*>()) {
+        child->disconnect(this);
+    }
+}
 
 // ---- Start-up ------------------------------------------------------------------------------
 
