@@ -22,6 +22,10 @@ enum CommandId : int {
     kCmdConversionLast = 615,
     // One command per key of the keypad page, in the order of the key table.
     kCmdKeypadFirst = 1000,
+    // One command per button of the programmer page, in the order of its key table.
+    kCmdProgrammerFirst = 1100,
+    // The logic page's operation buttons: and, or, xor, mod.
+    kCmdLogicFirst = 1200,
 };
 
 }  // namespace quillex
