@@ -80,6 +80,8 @@ constexpr TextPair kTexts[] = {
     {TextId::ThousandsNone, "Standard, no Kommas", "Standard, no Kommas"},
     {TextId::ThousandsPoints, "thousends .", "thousends ."},
     {TextId::ThousandsCommas, "thousends ,", "thousends ,"},
+    {TextId::LogicInput, "Input", "Eingabe"},
+    {TextId::LogicOutput, "Output ", "Ergebnis"},
     {TextId::NoDisplay,
      "quillex: no display to show the window on.\n"
      "Use  quillex --eval EXPR  to evaluate without a window (quillex --help tells more).\n",

@@ -73,6 +73,9 @@ enum class TextId {
     ThousandsNone,
     ThousandsPoints,
     ThousandsCommas,
+    // Logic page
+    LogicInput,
+    LogicOutput,
     // Command line
     NoDisplay,
     Count

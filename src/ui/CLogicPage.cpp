@@ -1,0 +1,159 @@
+#include "ui/CLogicPage.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+
+#include "ui/Commands.h"
+#include "ui/DialogUnits.h"
+#include "ui/QtCp1252.h"
+#include "ui/QtTexts.h"
+#include "ui/TypingLimit.h"
+
+namespace quillex {
+namespace {
+
+constexpr int kPageWidth = 210;
+constexpr int kPageHeight = 115;
+
+constexpr const char* kBaseNames[] = {"Dec", "Bin", "Oct", "Hex"};
+constexpr const char* kOperationNames[] = {"and", "or", "xor", "mod"};
+
+const QColor kRed(255, 0, 0);
+const QColor kBlue(0, 0, 255);
+
+struct FieldSpec {
+    LogicField field;
+    const char* name;
+    const char* label;  // none for the output
+    int y;
+};
+
+constexpr FieldSpec kFieldSpecs[] = {
+    {LogicField::A, "A", "A", 14},
+    {LogicField::B, "B", "B", 46},
+    {LogicField::Output, "Output", nullptr, 82},
+};
+
+}  // namespace
+
+CLogicPage::CLogicPage(QWidget* parent) : CTabPage(parent) {
+    setFont(DialogUnits::DefaultDialogFont());
+}
+
+CLogicPage::~CLogicPage() = default;
+
+QSize CLogicPage::sizeHint() const {
+    const DialogUnits units(font());
+    return {units.X(kPageWidth), units.Y(kPageHeight)};
+}
+
+void CLogicPage::showEvent(QShowEvent* event) {
+    if (!built_) {
+        Build();
+    }
+    CTabPage::showEvent(event);
+}
+
+void CLogicPage::Build() {
+    built_ = true;
+    const DialogUnits units(font());
+
+    // The frames first, so that the controls inside them lie above them.
+    auto* input = new QGroupBox(Tr(TextId::LogicInput), this);
+    units.Place(input, 4, 2, 202, 62);
+    auto* output = new QGroupBox(Tr(TextId::LogicOutput), this);
+    units.Place(output, 4, 68, 202, 32);
+
+    auto makeField = [this, &units](const FieldSpec& spec) {
+        if (spec.label != nullptr) {
+            auto* label = new QLabel(QString::fromLatin1(spec.label), this);
+            units.Place(label, 10, spec.y + 2, 10, 8);
+        }
+        auto* edit = new QLineEdit(this);
+        edit->setAccessibleName(QString::fromLatin1(spec.name));
+        units.Place(edit, 22, spec.y, 120, 12);
+        edits_[Index(spec.field)] = edit;
+        limits_[Index(spec.field)] = new TypingLimit(edit);
+        auto* list = new QComboBox(this);
+        list->setAccessibleName(QString::fromLatin1(spec.name) + QStringLiteral(" base"));
+        for (const char* base : kBaseNames) {
+            list->addItem(QString::fromLatin1(base));
+        }
+        units.Place(list, 146, spec.y, 52, 12);
+        lists_[Index(spec.field)] = list;
+
+        const LogicField field = spec.field;
+        connect(edit, &QLineEdit::textEdited, this, [this, field, edit] {
+            operations_.Edit(field, ToCp1252(edit->text()));
+            ShowAll(edit);
+        });
+        // Only the user's choice counts; the page sets the lists without a notification.
+        connect(list, &QComboBox::activated, this, [this, field](int index) {
+            if (index >= 0 && index < static_cast<int>(std::size(kBaseNames))) {
+                operations_.SelectBase(field, static_cast<LogicBase>(index));
+                ShowAll();
+            }
+        });
+    };
+
+    makeField(kFieldSpecs[0]);
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+        auto* button = new QPushButton(QString::fromLatin1(kOperationNames[i]), this);
+        button->setAccessibleName(button->text());
+        // The page owns Enter itself; no button may become a default button of the window.
+        button->setAutoDefault(false);
+        units.Place(button, 22 + 32 * static_cast<int>(i), 29, 30, 13);
+        const int commandId = kCmdLogicFirst + static_cast<int>(i);
+        connect(button, &QPushButton::clicked, this,
+                [this, commandId] { IssueCommand(commandId); });
+        buttons_[i] = button;
+    }
+    makeField(kFieldSpecs[1]);
+    makeField(kFieldSpecs[2]);
+
+    ShowAll();
+    // Controls made while the page is being shown do not appear by themselves.
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        child->show();
+    }
+}
+
+void CLogicPage::OnCommand(int commandId) {
+    const int index = commandId - kCmdLogicFirst;
+    if (index < 0 || index >= static_cast<int>(buttons_.size())) {
+        return;
+    }
+    operations_.Press(static_cast<LogicOp>(index));
+    ShowAll();
+}
+
+void CLogicPage::ShowAll(const QLineEdit* edited) {
+    if (!built_) {
+        return;
+    }
+    for (std::size_t i = 0; i < edits_.size(); ++i) {
+        const auto field = static_cast<LogicField>(i);
+        QLineEdit* edit = edits_[i];
+        limits_[i]->SetLimit(operations_.MaxLength(field));
+        lists_[i]->setCurrentIndex(static_cast<int>(operations_.Base(field)));
+        const QString text = FromCp1252(operations_.Text(field));
+        if (edit != edited && edit->text() != text) {
+            const ProgramWrite pass(limits_[i]);
+            edit->setText(text);
+            edit->setCursorPosition(0);
+        }
+    }
+    const std::optional<LogicOp> last = operations_.LastOperation();
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+        const bool used = last && static_cast<std::size_t>(*last) == i;
+        QPalette palette = buttons_[i]->palette();
+        palette.setColor(QPalette::ButtonText, used ? kRed : kBlue);
+        buttons_[i]->setPalette(palette);
+    }
+}
+
+}  // namespace quillex
