@@ -21,20 +21,25 @@
 
 #include <string>
 
+#include "bases/BitWidth.h"
+#include "bases/ProgrammerFields.h"
 #include "engine/Calculation.h"
-#include "engine/Cp1252.h"
 #include "store/CSettingsKey.h"
 #include "store/TapeFile.h"
 #include "ui/CInfoDlg.h"
 #include "ui/CKeypadPage.h"
+#include "ui/CLogicPage.h"
 #include "ui/COptionsDlg.h"
 #include "ui/CPageTabCtrl.h"
+#include "ui/CProgrammerPage.h"
 #include "ui/CTrayIcon.h"
 #include "ui/Commands.h"
 #include "ui/DialogUnits.h"
 #include "ui/Docking.h"
 #include "ui/Help.h"
 #include "ui/KeypadKeys.h"
+#include "ui/ProgrammerKeys.h"
+#include "ui/QtCp1252.h"
 #include "ui/Texts.h"
 
 namespace quillex {
@@ -59,15 +64,6 @@ QString Tr(TextId id) {
 // Stable names for accessibility and tests, whatever the language.
 QString EnglishName(TextId id) {
     return FromUtf8(Text(id, Language::English));
-}
-
-std::string ToCp1252(const QString& text) {
-    const QByteArray utf8 = text.toUtf8();
-    return Utf8ToCp1252(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
-}
-
-QString FromCp1252(std::string_view text) {
-    return FromUtf8(Cp1252ToUtf8(text));
 }
 
 // The first `count` characters of a text, counting a surrogate pair as one character as the
@@ -221,7 +217,7 @@ void CMainCalcDlg::Initialise() {
     showNormal();
     raise();
     activateWindow();
-    Evaluate();
+    ApplyWidth(settings_.binBase);
     alreadyPlaced_ = true;
     CentreOnScreen();
     secondReady_ = true;
@@ -348,6 +344,27 @@ void CMainCalcDlg::CreatePages() {
     connect(keypad_, &CKeypadPage::evaluateRequested, this, &CMainCalcDlg::Evaluate);
     connect(tabs_, &CPageTabCtrl::pageCommand, this, &CMainCalcDlg::HandleCommand);
     tabs_->AddPage(Tr(TextId::TabKeypad), 0, keypad_);
+
+    // These two pages build their controls the first time their tab is shown, which keeps
+    // them out of the window's first paint; the programmer page's field logic exists from
+    // here on, so every result is handed over whether or not the page has been shown.
+    programmer_ = new CProgrammerPage(this);
+    programmer_->setAccessibleName(Tr(TextId::TabProgrammer));
+    tabs_->AddPage(Tr(TextId::TabProgrammer), 1, programmer_);
+    logic_ = new CLogicPage(this);
+    logic_->setAccessibleName(Tr(TextId::TabLogic));
+    tabs_->AddPage(Tr(TextId::TabLogic), 2, logic_);
+}
+
+void CMainCalcDlg::ApplyWidth(int index) {
+    settings_.binBase = BitWidthFromIndex(index) ? index : kBitWidthCount - 1;
+    programmer_->SetWidth(CurrentWidth());
+    Evaluate();
+}
+
+BitWidth CMainCalcDlg::CurrentWidth() const {
+    const std::optional<BitWidth> width = BitWidthFromIndex(settings_.binBase);
+    return width ? *width : *BitWidthFromIndex(kBitWidthCount - 1);
 }
 
 void CMainCalcDlg::SetFieldFonts() {
@@ -502,6 +519,48 @@ void CMainCalcDlg::HandleCommand(int commandId) {
         if (keys[static_cast<std::size_t>(key)].evaluates) {
             Evaluate();
         }
+        return;
+    }
+    const auto programmerKeys = ProgrammerKeys();
+    const int programmerKey = commandId - kCmdProgrammerFirst;
+    if (programmerKey >= 0 && programmerKey < static_cast<int>(programmerKeys.size())) {
+        RunProgrammerKey(programmerKeys[static_cast<std::size_t>(programmerKey)]);
+    }
+}
+
+void CMainCalcDlg::RunProgrammerKey(const ProgrammerKey& key) {
+    std::optional<std::string> replacement;
+    switch (key.action) {
+        case ProgKeyAction::Width:
+            ApplyWidth(key.argument);
+            return;
+        case ProgKeyAction::Insert:
+            InsertText(FromUtf8(key.insert));
+            return;
+        case ProgKeyAction::InsertEvaluate:
+            InsertText(FromUtf8(key.insert));
+            Evaluate();
+            return;
+        case ProgKeyAction::Sign:
+            Evaluate();
+            replacement = SignText(ToCp1252(result_->text()), CurrentWidth());
+            break;
+        case ProgKeyAction::GetBit:
+            Evaluate();
+            replacement = GetBitText(ToCp1252(result_->text()));
+            break;
+        case ProgKeyAction::Parity:
+            Evaluate();
+            replacement = ParityText(ToCp1252(result_->text()));
+            break;
+        case ProgKeyAction::Invert:
+        case ProgKeyAction::Move:
+            // The page's own buttons.
+            return;
+    }
+    if (replacement) {
+        result_->setText(FromCp1252(*replacement));
+        result_->setCursorPosition(0);
     }
 }
 
@@ -566,6 +625,10 @@ void CMainCalcDlg::Evaluate() {
     }
     result_->setText(FromCp1252(outcome.resultText));
     result_->setCursorPosition(0);
+    // A failed evaluation hands over the value the engine gave back as well.
+    if (outcome.outcome != CalcOutcome::NoInput && settings_.mode != 2) {
+        programmer_->ReceiveResult(outcome.value);
+    }
     if (outcome.outcome != CalcOutcome::NoInput && settings_.copyAlways != 0) {
         QGuiApplication::clipboard()->setText(result_->text());
     }

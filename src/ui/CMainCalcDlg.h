@@ -22,7 +22,11 @@ class QToolButton;
 namespace quillex {
 
 class CKeypadPage;
+class CLogicPage;
 class CPageTabCtrl;
+class CProgrammerPage;
+struct BitWidth;
+struct ProgrammerKey;
 class CTrayIcon;
 
 class CMainCalcDlg : public QDialog {
@@ -56,6 +60,8 @@ public:
     QListWidget* ResultTape() const { return resultTape_; }
     CPageTabCtrl* Tabs() const { return tabs_; }
     CKeypadPage* KeypadPage() const { return keypad_; }
+    CProgrammerPage* ProgrammerPage() const { return programmer_; }
+    CLogicPage* LogicPage() const { return logic_; }
     const Tape& TapeModel() const { return tape_; }
     Settings& CurrentSettings() { return settings_; }
     double LastResult() const { return lastResult_; }
@@ -78,6 +84,11 @@ private:
     void ApplyTopmost();
     void SetupToolButtons();
     void CreatePages();
+    // Stores the width index (any index outside 0..3 as 3, 32 bits), gives the width to the
+    // programmer page and evaluates.
+    void ApplyWidth(int index);
+    BitWidth CurrentWidth() const;
+    void RunProgrammerKey(const ProgrammerKey& key);
     void SetFieldFonts();
     void LoadTapeNow();
     void SaveSettingsNow();
@@ -129,6 +140,8 @@ private:
     QPlainTextEdit* expression_ = nullptr;
     CPageTabCtrl* tabs_ = nullptr;
     CKeypadPage* keypad_ = nullptr;
+    CProgrammerPage* programmer_ = nullptr;
+    CLogicPage* logic_ = nullptr;
     CTrayIcon* tray_ = nullptr;
 };
 

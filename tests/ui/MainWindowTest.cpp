@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -14,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTabBar>
 #include <QTest>
 #include <QTimer>
 
@@ -21,13 +23,17 @@
 #include <memory>
 #include <string>
 
+#include "bases/ProgrammerFields.h"
 #include "engine/Calculation.h"
 #include "store/CSettingsKey.h"
 #include "store/TapeFile.h"
 #include "ui/CInfoDlg.h"
 #include "ui/CKeypadPage.h"
+#include "ui/CLogicPage.h"
 #include "ui/CMainCalcDlg.h"
 #include "ui/COptionsDlg.h"
+#include "ui/CPageTabCtrl.h"
+#include "ui/CProgrammerPage.h"
 #include "ui/CTrayIcon.h"
 #include "ui/Commands.h"
 #include "ui/Help.h"
@@ -195,6 +201,36 @@ protected:
         const QRect last =
             ExpressionTape()->visualItemRect(ExpressionTape()->item(ExpressionTape()->count() - 1));
         return {last.center().x(), last.bottom() + 5};
+    }
+
+    // Clicks the tab, as the user chooses a page.
+    void ShowTab(int index) {
+        QTabBar* bar = window_->Tabs()->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+        ASSERT_EQ(window_->Tabs()->currentIndex(), index);
+    }
+    QLineEdit* PageField(QWidget* page, const char* name) const {
+        for (QLineEdit* field : page->findChildren<QLineEdit*>()) {
+            if (field->accessibleName() == QString::fromLatin1(name)) {
+                return field;
+            }
+        }
+        ADD_FAILURE() << "no field " << name;
+        return nullptr;
+    }
+    QString Binary(const char* name) const {
+        return PageField(window_->ProgrammerPage(), name)->text();
+    }
+    void TypeIntoPage(QWidget* page, const char* name, const char* text) {
+        QLineEdit* field = PageField(page, name);
+        QTest::mouseClick(field, Qt::LeftButton);
+        ASSERT_TRUE(field->hasFocus()) << name;
+        field->selectAll();
+        QTest::keyClicks(field, QString::fromLatin1(text));
+    }
+    void ClickBinary(const char* name) {
+        QTest::mouseClick(Button(window_->ProgrammerPage(), QString::fromLatin1(name)),
+                          Qt::LeftButton);
     }
 
     std::unique_ptr<CMainCalcDlg> window_;
@@ -709,6 +745,241 @@ TEST_F(MainWindowTest, HideButtonHidesAndOpenBringsItBack) {
     window_->HandleCommand(kCmdOpen);
     EXPECT_TRUE(window_->isVisible());
     EXPECT_FALSE(window_->isMinimized());
+}
+
+TEST_F(MainWindowTest, NumberPagesFollowTheKeypadAndBuildTheirControlsWhenFirstShown) {
+    Start();
+    CPageTabCtrl* tabs = window_->Tabs();
+    ASSERT_EQ(tabs->count(), 3);
+    EXPECT_EQ(tabs->tabText(0), QStringLiteral("Rechner"));
+    EXPECT_EQ(tabs->tabText(1), QStringLiteral("Binär"));
+    EXPECT_EQ(tabs->tabText(2), QStringLiteral("Binär II"));
+    EXPECT_EQ(tabs->Page(1), window_->ProgrammerPage());
+    EXPECT_EQ(tabs->Page(2), window_->LogicPage());
+    EXPECT_EQ(window_->ProgrammerPage()->Field(ProgField::Dec), nullptr);
+    EXPECT_EQ(window_->LogicPage()->Field(LogicField::A), nullptr);
+    ShowTab(1);
+    EXPECT_NE(window_->ProgrammerPage()->Field(ProgField::Dec), nullptr);
+    EXPECT_EQ(window_->LogicPage()->Field(LogicField::A), nullptr);
+    ShowTab(2);
+    EXPECT_NE(window_->LogicPage()->Field(LogicField::A), nullptr);
+}
+
+TEST_F(MainWindowTest, EveryResultIsHandedToTheProgrammerPage) {
+    Start();
+    ShowTab(1);
+    ClickBinary("8 Bit");
+    Type("251");
+    EXPECT_EQ(Binary("Bin"), QStringLiteral("1111 1011"));
+    EXPECT_EQ(Binary("Hex"), QStringLiteral("FB"));
+    EXPECT_EQ(Binary("2's"), QStringLiteral("-5"));
+    EXPECT_EQ(Binary("Roman"), QStringLiteral("CCLI"));
+
+    struct Row {
+        const char* input;
+        const char* dec;
+    };
+    ExprEngine engine;
+    const std::string failed =
+        HandOverText(Calculate(engine, "7*3+", CalcSettings{}).value, *BitWidthFromIndex(1));
+    const Row rows[] = {
+        {"300", "Overflow"}, {"-7", "0"}, {"3.5", "4"}, {"2,5", "3"}, {"7*3+", failed.c_str()},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.input);
+        Expression()->clear();
+        Type(row.input);
+        EXPECT_EQ(Binary("Dec"), QString::fromLatin1(row.dec));
+    }
+    Expression()->clear();
+    Type("300");
+    EXPECT_EQ(Binary("Bin"), QStringLiteral("0000 0000"));
+    EXPECT_EQ(Binary("Oct"), QStringLiteral("0"));
+    EXPECT_EQ(Binary("Hex"), QStringLiteral("00"));
+    EXPECT_EQ(Binary("AscII"), QString());
+    EXPECT_EQ(Binary("2's"), QStringLiteral("0"));
+    EXPECT_EQ(Binary("Roman"), QStringLiteral("0-3999"));
+
+    // An empty input hands nothing over.
+    Expression()->setPlainText(QStringLiteral("5"));
+    QTest::keyClick(Expression(), Qt::Key_Escape);
+    EXPECT_EQ(ResultText(), QStringLiteral("Keine Eingabe"));
+    EXPECT_EQ(Binary("Dec"), QStringLiteral("5"));
+}
+
+TEST_F(MainWindowTest, ResultsReachTheProgrammerPageBeforeItIsShown) {
+    Start();
+    Type("65");
+    ShowTab(1);
+    EXPECT_EQ(Binary("Dec"), QStringLiteral("65"));
+    EXPECT_EQ(Binary("Hex"), QStringLiteral("00000041"));
+    EXPECT_EQ(Binary("AscII"), QStringLiteral("___A"));
+    EXPECT_EQ(Binary("Roman"), QStringLiteral("LXV"));
+}
+
+TEST_F(MainWindowTest, ModeTwoHandsNothingOver) {
+    Start([](Settings& s) { s.mode = 2; });
+    Type("65");
+    EXPECT_EQ(ResultText(), QStringLiteral("65"));
+    ShowTab(1);
+    EXPECT_EQ(Binary("Dec"), QString());
+    EXPECT_EQ(Binary("Hex"), QStringLiteral("00000000"));
+}
+
+TEST_F(MainWindowTest, TypingIntoTheProgrammerPageLeavesTheCalculatorAlone) {
+    Start();
+    ShowTab(1);
+    ClickBinary("16 Bit");
+    TypeIntoPage(window_->ProgrammerPage(), "Roman", "MCMXCIV");
+    EXPECT_EQ(Binary("Dec"), QStringLiteral("1994"));
+    EXPECT_EQ(Binary("Hex"), QStringLiteral("07CA"));
+    ClickBinary("8 Bit");
+    TypeIntoPage(window_->ProgrammerPage(), "Hex", "ff");
+    EXPECT_EQ(Binary("Dec"), QStringLiteral("255"));
+    EXPECT_EQ(ExpressionText(), QString());
+    EXPECT_EQ(ResultText(), QStringLiteral("Keine Eingabe"));
+    EXPECT_EQ(window_->TapeModel().Size(), 0);
+}
+
+TEST_F(MainWindowTest, TheStoredWidthIsAppliedAtStartUp) {
+    struct Row {
+        const char* stored;  // nullptr: none stored
+        int index;
+        const char* bin;
+        const char* hex;
+        const char* red;
+    };
+    const Row rows[] = {
+        {"0", 0, "0000", "0", "4 Bit"},
+        {"1", 1, "0000 0000", "00", "8 Bit"},
+        {"2", 2, "0000 0000 0000 0000", "0000", "16 Bit"},
+        {"7", 3, "0000 0000 0000 0000 0000 0000 0000 0000", "00000000", "32 Bit"},
+        {"-1", 3, "0000 0000 0000 0000 0000 0000 0000 0000", "00000000", "32 Bit"},
+        {nullptr, 3, "0000 0000 0000 0000 0000 0000 0000 0000", "00000000", "32 Bit"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.stored == nullptr ? "none" : row.stored);
+        QFile::remove(SettingsFilePath());
+        if (row.stored != nullptr) {
+            Store("BinBase", row.stored);
+        }
+        Start();
+        EXPECT_EQ(window_->CurrentSettings().binBase, row.index);
+        EXPECT_EQ(ResultText(), QStringLiteral("Keine Eingabe"));
+        ShowTab(1);
+        EXPECT_EQ(Binary("Bin"), QString::fromLatin1(row.bin));
+        EXPECT_EQ(Binary("Hex"), QString::fromLatin1(row.hex));
+        EXPECT_EQ(Binary("Dec"), QString());
+        EXPECT_EQ(Binary("AscII"), QString());
+        EXPECT_EQ(Binary("2's"), QStringLiteral("0"));
+        EXPECT_EQ(Binary("Roman"), QStringLiteral("0-3999"));
+        EXPECT_EQ(Button(window_->ProgrammerPage(), QString::fromLatin1(row.red))
+                      ->palette()
+                      .color(QPalette::ButtonText),
+                  QColor(255, 0, 0));
+    }
+}
+
+TEST_F(MainWindowTest, WidthButtonsStoreTheWidthAndEvaluateInIt) {
+    Start();
+    ShowTab(1);
+    Type("not(0)");
+    EXPECT_EQ(ResultText(), QStringLiteral("4294967295"));
+    ClickBinary("8 Bit");
+    EXPECT_EQ(window_->CurrentSettings().binBase, 1);
+    EXPECT_EQ(ResultText(), QStringLiteral("255"));
+    EXPECT_EQ(Binary("Dec"), QStringLiteral("255"));
+    EXPECT_EQ(Binary("2's"), QStringLiteral("-1"));
+    ClickBinary("4 Bit");
+    EXPECT_EQ(window_->CurrentSettings().binBase, 0);
+    EXPECT_EQ(ResultText(), QStringLiteral("15"));
+    EXPECT_EQ(Binary("Bin"), QStringLiteral("1111"));
+    ClickBinary("16 Bit");
+    window_->HandleCommand(kCmdQuit);
+    EXPECT_EQ(Stored("BinBase"), QStringLiteral("2"));
+}
+
+TEST_F(MainWindowTest, OperatorAndBaseButtonsInsertTheirTexts) {
+    Start();
+    ShowTab(1);
+    const struct {
+        const char* button;
+        const char* inserted;
+    } rows[] = {
+        {"and", "&"},      {"or", "|"},       {"xor", "^"},      {"not", "not("},
+        {"nand", "#"},     {"nor", "?"},      {"mod", "%"},      {"Dec()", "dec("},
+        {"Hex()", "hex("}, {"Bin()", "bin("}, {"Oct()", "oct("},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.button);
+        Expression()->setPlainText(QStringLiteral("12ab"));
+        QTextCursor cursor = Expression()->textCursor();
+        cursor.setPosition(2);
+        cursor.setPosition(4, QTextCursor::KeepAnchor);
+        Expression()->setTextCursor(cursor);
+        ClickBinary(row.button);
+        EXPECT_EQ(ExpressionText(), QStringLiteral("12") + QString::fromLatin1(row.inserted));
+    }
+    Expression()->setPlainText(QStringLiteral("12"));
+    Expression()->moveCursor(QTextCursor::End);
+    ClickBinary("xor");
+    Type("5");
+    EXPECT_EQ(ResultText(), QStringLiteral("9"));
+}
+
+TEST_F(MainWindowTest, SignGetBitAndParityReplaceTheResult) {
+    Start();
+    ShowTab(1);
+    const struct {
+        const char* width;
+        const char* input;
+        const char* button;
+        const char* result;
+    } rows[] = {
+        {"8 Bit", "200", "sign", "Negative"},
+        {"8 Bit", "100", "sign", "Positive"},
+        {"32 Bit", "-5", "sign", "Negative"},
+        {"32 Bit", "0", "sign", "0"},
+        {"32 Bit", "1024", "GetBit", "11 Bit Number"},
+        {"32 Bit", "7", "Parity", "ODD"},
+        {"32 Bit", "10", "Parity", "EVEN"},
+        {"32 Bit", "", "Parity", "Keine Eingabe"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.input) + " " + row.button);
+        ClickBinary(row.width);
+        Expression()->setPlainText(QString::fromLatin1(row.input));
+        ClickBinary(row.button);
+        EXPECT_EQ(ResultText(), QString::fromLatin1(row.result));
+        EXPECT_EQ(ExpressionText(), QString::fromLatin1(row.input));
+    }
+}
+
+TEST_F(MainWindowTest, TheLogicPageWorksOnItsOwn) {
+    Start();
+    Type("7");
+    ShowTab(2);
+    CLogicPage* logic = window_->LogicPage();
+    QComboBox* aBase = logic->BaseList(LogicField::A);
+    QTest::mouseClick(PageField(logic, "A"), Qt::LeftButton);
+    aBase->setFocus();
+    QTest::keyClick(aBase, Qt::Key_End);
+    for (const char* name : {"A", "B", "Output"}) {
+        EXPECT_EQ(PageField(logic, name)->text(), QStringLiteral("00000000")) << name;
+    }
+    EXPECT_EQ(logic->BaseList(LogicField::Output)->currentText(), QStringLiteral("Hex"));
+    TypeIntoPage(logic, "A", "FF");
+    TypeIntoPage(logic, "B", "0F");
+    const struct {
+        const char* button;
+        const char* output;
+    } rows[] = {{"and", "0000000F"}, {"or", "000000FF"}, {"xor", "000000F0"}};
+    for (const auto& row : rows) {
+        QTest::mouseClick(Button(logic, QString::fromLatin1(row.button)), Qt::LeftButton);
+        EXPECT_EQ(PageField(logic, "Output")->text(), QString::fromLatin1(row.output));
+    }
+    EXPECT_EQ(ExpressionText(), QStringLiteral("7"));
+    EXPECT_EQ(ResultText(), QStringLiteral("7"));
 }
 
 }  // namespace

@@ -135,12 +135,12 @@ TEST_F(ProgrammerPageTest, WidgetsComeWithTheFirstShowAndShowWhatArrivedBefore) 
     page.show();
     ASSERT_NE(page.Field(ProgField::Dec), nullptr);
     EXPECT_EQ(AllOf(&page), (Texts{{"Bin", "1111 1011"},
-                            {"Oct", "373"},
-                            {"Dec", "251"},
-                            {"Hex", "FB"},
-                            {"AscII", "___\u00fb"},
-                            {"2's", "-5"},
-                            {"Roman", "CCLI"}}));
+                                   {"Oct", "373"},
+                                   {"Dec", "251"},
+                                   {"Hex", "FB"},
+                                   {"AscII", "___\u00fb"},
+                                   {"2's", "-5"},
+                                   {"Roman", "CCLI"}}));
     EXPECT_TRUE(page.Field(ProgField::Twos)->isReadOnly());
     EXPECT_TRUE(page.Field(ProgField::Bin)->isVisible());
     EXPECT_EQ(page.findChildren<QPushButton*>().size(), 23);
@@ -196,9 +196,8 @@ TEST_F(ProgrammerPageTest, TypingIntoAFieldUpdatesTheOthers) {
 TEST_F(ProgrammerPageTest, ADecimalBeyondTheWidthShowsOverflowAndUndoBringsItBack) {
     Open(8, 5);
     TypeInto("Dec", QStringLiteral("300"));
-    const Texts overflow{{"Bin", "0000 0000"}, {"Oct", "0"},   {"Dec", "Overflow"},
-                         {"Hex", "00"},        {"AscII", ""},  {"2's", "0"},
-                         {"Roman", "0-3999"}};
+    const Texts overflow{{"Bin", "0000 0000"}, {"Oct", "0"}, {"Dec", "Overflow"}, {"Hex", "00"},
+                         {"AscII", ""},        {"2's", "0"}, {"Roman", "0-3999"}};
     EXPECT_EQ(All(), overflow);
 
     QTest::keyClick(Field("Dec"), Qt::Key_Z, Qt::ControlModifier);
@@ -229,9 +228,12 @@ TEST_F(ProgrammerPageTest, TypingStopsAtTheWidthsLimitButTheProgramsTextsStayWho
         const char* shown;
     };
     const Row rows[] = {
-        {8, "Hex", "ABCD", "AB"},     {8, "Oct", "7777", "777"},
-        {4, "Bin", "10101", "1010"},  {4, "Dec", "123", "12"},
-        {16, "Hex", "12345", "1234"}, {32, "Oct", "1234567012345", "12345670123"},
+        {8, "Hex", "ABCD", "AB"},
+        {8, "Oct", "7777", "777"},
+        {4, "Bin", "10101", "1010"},
+        {4, "Dec", "123", "12"},
+        {16, "Hex", "12345", "1234"},
+        {32, "Oct", "1234567012345", "12345670123"},
         {8, "Bin", "1111 00001", "1111 0000"},
     };
     for (const Row& row : rows) {
@@ -309,12 +311,9 @@ TEST_F(ProgrammerPageTest, InvShiftsAndRotationsMoveTheValue) {
         const char* dec;
     };
     const Row rows[] = {
-        {4, 5, "Inv", "10"},
-        {32, 0, "Inv", "4294967295"},
-        {8, 129, "Shift left", "2"},
-        {8, 129, "Shift right", "64"},
-        {8, 129, "Rotate left", "3"},
-        {8, 129, "Rotate right", "192"},
+        {4, 5, "Inv", "10"},          {32, 0, "Inv", "4294967295"},
+        {8, 129, "Shift left", "2"},  {8, 129, "Shift right", "64"},
+        {8, 129, "Rotate left", "3"}, {8, 129, "Rotate right", "192"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.button);
