@@ -25,14 +25,14 @@ constexpr const char* kOperationNames[] = {"and", "or", "xor", "mod"};
 const QColor kRed(255, 0, 0);
 const QColor kBlue(0, 0, 255);
 
-struct FieldSpec {
+struct FieldPlace {
     LogicField field;
     const char* name;
     const char* label;  // none for the output
     int y;
 };
 
-constexpr FieldSpec kFieldSpecs[] = {
+constexpr FieldPlace kFieldPlaces[] = {
     {LogicField::A, "A", "A", 14},
     {LogicField::B, "B", "B", 46},
     {LogicField::Output, "Output", nullptr, 82},
@@ -68,25 +68,25 @@ void CLogicPage::Build() {
     auto* output = new QGroupBox(Tr(TextId::LogicOutput), this);
     units.Place(output, 4, 68, 202, 32);
 
-    auto makeField = [this, &units](const FieldSpec& spec) {
-        if (spec.label != nullptr) {
-            auto* label = new QLabel(QString::fromLatin1(spec.label), this);
-            units.Place(label, 10, spec.y + 2, 10, 8);
+    auto makeField = [this, &units](const FieldPlace& place) {
+        if (place.label != nullptr) {
+            auto* label = new QLabel(QString::fromLatin1(place.label), this);
+            units.Place(label, 10, place.y + 2, 10, 8);
         }
         auto* edit = new QLineEdit(this);
-        edit->setAccessibleName(QString::fromLatin1(spec.name));
-        units.Place(edit, 22, spec.y, 120, 12);
-        edits_[Index(spec.field)] = edit;
-        limits_[Index(spec.field)] = new TypingLimit(edit);
+        edit->setAccessibleName(QString::fromLatin1(place.name));
+        units.Place(edit, 22, place.y, 120, 12);
+        edits_[Index(place.field)] = edit;
+        limits_[Index(place.field)] = new TypingLimit(edit);
         auto* list = new QComboBox(this);
-        list->setAccessibleName(QString::fromLatin1(spec.name) + QStringLiteral(" base"));
+        list->setAccessibleName(QString::fromLatin1(place.name) + QStringLiteral(" base"));
         for (const char* base : kBaseNames) {
             list->addItem(QString::fromLatin1(base));
         }
-        units.Place(list, 146, spec.y, 52, 12);
-        lists_[Index(spec.field)] = list;
+        units.Place(list, 146, place.y, 52, 12);
+        lists_[Index(place.field)] = list;
 
-        const LogicField field = spec.field;
+        const LogicField field = place.field;
         connect(edit, &QLineEdit::textEdited, this, [this, field, edit] {
             operations_.Edit(field, ToCp1252(edit->text()));
             ShowAll(edit);
@@ -100,7 +100,7 @@ void CLogicPage::Build() {
         });
     };
 
-    makeField(kFieldSpecs[0]);
+    makeField(kFieldPlaces[0]);
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         auto* button = new QPushButton(QString::fromLatin1(kOperationNames[i]), this);
         button->setAccessibleName(button->text());
@@ -112,8 +112,8 @@ void CLogicPage::Build() {
                 [this, commandId] { IssueCommand(commandId); });
         buttons_[i] = button;
     }
-    makeField(kFieldSpecs[1]);
-    makeField(kFieldSpecs[2]);
+    makeField(kFieldPlaces[1]);
+    makeField(kFieldPlaces[2]);
 
     ShowAll();
     // Controls made while the page is being shown do not appear by themselves.

@@ -29,7 +29,7 @@ constexpr int kPageWidth = 210;
 constexpr int kPageHeight = 111;
 constexpr int kFieldHeight = 12;
 
-struct FieldSpec {
+struct FieldPlace {
     ProgField field;
     const char* label;
     int labelX;
@@ -39,7 +39,7 @@ struct FieldSpec {
 };
 
 // Bin across the page; Oct, Dec and Hex under it on the left, AscII, 2's and Roman beside them.
-constexpr FieldSpec kFieldSpecs[] = {
+constexpr FieldPlace kFieldPlaces[] = {
     {ProgField::Bin, "Bin", 2, 20, 4, 168},       {ProgField::Oct, "Oct", 2, 20, 18, 64},
     {ProgField::Dec, "Dec", 2, 20, 32, 64},       {ProgField::Hex, "Hex", 2, 20, 46, 64},
     {ProgField::AscII, "AscII", 88, 112, 18, 56}, {ProgField::Twos, "2's", 88, 112, 32, 76},
@@ -123,25 +123,25 @@ void CProgrammerPage::Build() {
     built_ = true;
     const DialogUnits units(font());
 
-    for (const FieldSpec& spec : kFieldSpecs) {
-        const QString name = QString::fromLatin1(spec.label);
+    for (const FieldPlace& place : kFieldPlaces) {
+        const QString name = QString::fromLatin1(place.label);
         auto* label = new QLabel(name, this);
-        units.Place(label, spec.labelX, spec.y + 2, spec.x - spec.labelX - 2, 8);
+        units.Place(label, place.labelX, place.y + 2, place.x - place.labelX - 2, 8);
         auto* edit = new QLineEdit(this);
         edit->setAccessibleName(name);
-        units.Place(edit, spec.x, spec.y, spec.width, kFieldHeight);
+        units.Place(edit, place.x, place.y, place.width, kFieldHeight);
         label->setBuddy(edit);
-        edits_[Index(spec.field)] = edit;
-        if (!ProgrammerFields::IsEditable(spec.field)) {
+        edits_[Index(place.field)] = edit;
+        if (!ProgrammerFields::IsEditable(place.field)) {
             edit->setReadOnly(true);
             continue;
         }
         auto* limit = new TypingLimit(edit);
-        if (spec.field == ProgField::AscII) {
+        if (place.field == ProgField::AscII) {
             limit->SetPassAbove(kMaxAsciiCharacters);
         }
-        limits_[Index(spec.field)] = limit;
-        const ProgField field = spec.field;
+        limits_[Index(place.field)] = limit;
+        const ProgField field = place.field;
         connect(edit, &QLineEdit::textEdited, this, [this, field] { OnEdited(field); });
     }
 
