@@ -40,7 +40,7 @@
 #include "ui/KeypadKeys.h"
 #include "ui/ProgrammerKeys.h"
 #include "ui/QtCp1252.h"
-#include "ui/Texts.h"
+#include "ui/QtTexts.h"
 
 namespace quillex {
 namespace {
@@ -52,19 +52,6 @@ constexpr int kExpressionPixelSize = 16;
 constexpr unsigned kShowNormal = 1;
 constexpr unsigned kShowMinimised = 2;
 constexpr unsigned kShowMaximised = 3;
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString Tr(TextId id) {
-    return FromUtf8(Text(id));
-}
-
-// Stable names for accessibility and tests, whatever the language.
-QString EnglishName(TextId id) {
-    return FromUtf8(Text(id, Language::English));
-}
 
 // The first `count` characters of a text, counting a surrogate pair as one character as the
 // code page conversion does.
@@ -305,7 +292,7 @@ void CMainCalcDlg::ApplyTopmost() {
 
 void CMainCalcDlg::SetupToolButtons() {
     const DialogUnits units(font());
-    struct ButtonSpec {
+    struct ToolButtonDef {
         TextId tip;
         QStyle::StandardPixmap icon;
         int commandId;
@@ -313,7 +300,7 @@ void CMainCalcDlg::SetupToolButtons() {
     };
     // The other places of the row stay free for the currency, units, converter and
     // mini-calculator buttons.
-    const ButtonSpec specs[] = {
+    const ToolButtonDef buttons[] = {
         {TextId::TipDeleteStack, QStyle::SP_TrashIcon, kCmdDeleteStack, 3, 2, 18, 15},
         {TextId::TipOptions, QStyle::SP_FileDialogDetailedView, kCmdOptions, 130, 2, 18, 15},
         {TextId::TipInfo, QStyle::SP_MessageBoxInformation, kCmdInfo, 148, 2, 18, 15},
@@ -321,17 +308,17 @@ void CMainCalcDlg::SetupToolButtons() {
         {TextId::TipDeleteAll, QStyle::SP_DialogResetButton, kCmdDeleteAll, 198, 112, 16, 14},
         {TextId::TipDelete, QStyle::SP_ArrowBack, kCmdDelete, 198, 128, 16, 13},
     };
-    for (const ButtonSpec& spec : specs) {
+    for (const ToolButtonDef& def : buttons) {
         auto* button = new QToolButton(this);
-        button->setAccessibleName(EnglishName(spec.tip));
-        button->setToolTip(Tr(spec.tip));
-        button->setIcon(style()->standardIcon(spec.icon, nullptr, button));
+        button->setAccessibleName(EnglishName(def.tip));
+        button->setToolTip(Tr(def.tip));
+        button->setIcon(style()->standardIcon(def.icon, nullptr, button));
         button->setAutoRaise(true);
-        units.Place(button, spec.x, spec.y, spec.width, spec.height);
+        units.Place(button, def.x, def.y, def.width, def.height);
         const int side = qMax(1, qMin(button->width(), button->height()) - 4);
         button->setIconSize(QSize(side, side));
         button->installEventFilter(this);
-        const int commandId = spec.commandId;
+        const int commandId = def.commandId;
         connect(button, &QToolButton::clicked, this,
                 [this, commandId] { HandleCommand(commandId); });
         button->show();
