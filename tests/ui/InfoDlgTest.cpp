@@ -16,6 +16,8 @@
 
 #include <vector>
 
+#include "WidgetLookup.h"
+
 namespace quillex {
 namespace {
 
@@ -57,17 +59,6 @@ protected:
 QColor DrawnColour(CStaticLink& link) {
     link.grab();
     return link.palette().color(QPalette::WindowText);
-}
-
-template <typename T>
-T* Named(const QWidget& parent, const char* name) {
-    for (T* child : parent.findChildren<T*>()) {
-        if (child->accessibleName() == QLatin1String(name)) {
-            return child;
-        }
-    }
-    ADD_FAILURE() << "no widget " << name;
-    return nullptr;
 }
 
 TEST_F(HelpTest, TextLinkOpensItsTargetOrItsTextAndTurnsPurpleOnlyOnSuccess) {

@@ -21,6 +21,8 @@
 #include "ui/KeypadKeys.h"
 #include "ui/Texts.h"
 
+#include "WidgetLookup.h"
+
 namespace quillex {
 namespace {
 
@@ -35,22 +37,6 @@ const KeypadKey* FindKey(std::string_view label) {
         }
     }
     return nullptr;
-}
-
-template <typename T>
-T* Named(QWidget* root, const QString& name) {
-    for (T* w : root->findChildren<T*>()) {
-        if (w->accessibleName() == name) {
-            return w;
-        }
-    }
-    return nullptr;
-}
-
-bool ShowActive(QWidget* window) {
-    window->show();
-    window->activateWindow();
-    return QTest::qWaitForWindowActive(window);
 }
 
 TEST(KeypadKeys, EveryKeyOnceWithTipsExceptDigitsAndLetters) {

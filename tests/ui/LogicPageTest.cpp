@@ -16,18 +16,10 @@
 #include "ui/Commands.h"
 #include "ui/Texts.h"
 
+#include "WidgetLookup.h"
+
 namespace quillex {
 namespace {
-
-template <typename T>
-T* Named(QWidget* root, const QString& name) {
-    for (T* w : root->findChildren<T*>()) {
-        if (w->accessibleName() == name) {
-            return w;
-        }
-    }
-    return nullptr;
-}
 
 const QString kBinZero = QStringLiteral("0000 0000 0000 0000 0000 0000 0000 0000");
 

@@ -39,6 +39,8 @@
 #include "ui/Help.h"
 #include "ui/KeypadKeys.h"
 
+#include "WidgetLookup.h"
+
 namespace quillex {
 namespace {
 
@@ -183,13 +185,7 @@ protected:
     }
 
     QAbstractButton* Button(QWidget* parent, const QString& name) const {
-        for (QAbstractButton* button : parent->findChildren<QAbstractButton*>()) {
-            if (button->accessibleName() == name) {
-                return button;
-            }
-        }
-        ADD_FAILURE() << "no button " << name.toStdString();
-        return nullptr;
+        return Named<QAbstractButton>(parent, name);
     }
 
     bool HiddenOrMinimised() const { return !window_->isVisible() || window_->isMinimized(); }
@@ -210,13 +206,7 @@ protected:
         ASSERT_EQ(window_->Tabs()->currentIndex(), index);
     }
     QLineEdit* PageField(QWidget* page, const char* name) const {
-        for (QLineEdit* field : page->findChildren<QLineEdit*>()) {
-            if (field->accessibleName() == QString::fromLatin1(name)) {
-                return field;
-            }
-        }
-        ADD_FAILURE() << "no field " << name;
-        return nullptr;
+        return Named<QLineEdit>(page, QString::fromLatin1(name));
     }
     QString Binary(const char* name) const {
         return PageField(window_->ProgrammerPage(), name)->text();

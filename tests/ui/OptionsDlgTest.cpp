@@ -11,6 +11,8 @@
 #include <string>
 #include <tuple>
 
+#include "WidgetLookup.h"
+
 namespace quillex {
 namespace {
 
@@ -23,13 +25,7 @@ constexpr const char* kPoint = "\".\" for Comma";
 constexpr const char* kCopyAlways = "Copy result automaticly to the Clipboard";
 
 QAbstractButton* Button(const QWidget& dialog, const char* name) {
-    for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
-        if (button->accessibleName() == QLatin1String(name)) {
-            return button;
-        }
-    }
-    ADD_FAILURE() << "no button " << name;
-    return nullptr;
+    return Named<QAbstractButton>(dialog, QString::fromUtf8(name));
 }
 
 void Click(const QWidget& dialog, const char* name) {

@@ -20,6 +20,8 @@
 #include "ui/CTabPage.h"
 #include "ui/Commands.h"
 
+#include "WidgetLookup.h"
+
 namespace quillex {
 namespace {
 
@@ -46,21 +48,6 @@ LoggingPage* TwoFieldPage(std::vector<std::string>* log, const QString& name) {
         layout->addWidget(edit);
     }
     return page;
-}
-
-QWidget* Named(QWidget* root, const QString& name) {
-    for (QWidget* w : root->findChildren<QWidget*>()) {
-        if (w->accessibleName() == name) {
-            return w;
-        }
-    }
-    return nullptr;
-}
-
-bool ShowActive(QWidget* window) {
-    window->show();
-    window->activateWindow();
-    return QTest::qWaitForWindowActive(window);
 }
 
 std::vector<int> Commands(const QSignalSpy& spy) {

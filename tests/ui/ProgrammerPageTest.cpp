@@ -25,6 +25,8 @@
 #include "ui/ProgrammerKeys.h"
 #include "ui/Texts.h"
 
+#include "WidgetLookup.h"
+
 namespace quillex {
 namespace {
 
@@ -39,16 +41,6 @@ BitWidth Width(int bits) {
         }
     }
     return *BitWidthFromIndex(3);
-}
-
-template <typename T>
-T* Named(QWidget* root, const QString& name) {
-    for (T* w : root->findChildren<T*>()) {
-        if (w->accessibleName() == name) {
-            return w;
-        }
-    }
-    return nullptr;
 }
 
 // Answers every message box that opens with OK and keeps what it showed.
