@@ -16,7 +16,7 @@
 
 #include <vector>
 
-#include "WidgetLookup.h"
+#include "UiTestSupport.h"
 
 namespace quillex {
 namespace {

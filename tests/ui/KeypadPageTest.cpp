@@ -21,7 +21,7 @@
 #include "ui/KeypadKeys.h"
 #include "ui/Texts.h"
 
-#include "WidgetLookup.h"
+#include "UiTestSupport.h"
 
 namespace quillex {
 namespace {

@@ -16,7 +16,7 @@
 #include "ui/Commands.h"
 #include "ui/Texts.h"
 
-#include "WidgetLookup.h"
+#include "UiTestSupport.h"
 
 namespace quillex {
 namespace {

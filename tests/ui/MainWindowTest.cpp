@@ -39,7 +39,7 @@
 #include "ui/Help.h"
 #include "ui/KeypadKeys.h"
 
-#include "WidgetLookup.h"
+#include "UiTestSupport.h"
 
 namespace quillex {
 namespace {
@@ -69,41 +69,6 @@ QString Expected(const std::string& input) {
     ExprEngine engine;
     return QString::fromStdString(Calculate(engine, input, CalcSettings{}).resultText);
 }
-
-// Answers every message box that opens with the given button and keeps what it showed.
-class BoxAnswerer : public QObject {
-public:
-    explicit BoxAnswerer(QMessageBox::StandardButton answer) : answer_(answer) {
-        qApp->installEventFilter(this);
-    }
-    ~BoxAnswerer() override { qApp->removeEventFilter(this); }
-
-    int count = 0;
-    QString text;
-    QString caption;
-    QMessageBox::StandardButtons buttons;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* box = qobject_cast<QMessageBox*>(watched);
-        if (box != nullptr && event->type() == QEvent::Show) {
-            ++count;
-            text = box->text();
-            caption = box->windowTitle();
-            buttons = box->standardButtons();
-            const QMessageBox::StandardButton answer = answer_;
-            QTimer::singleShot(0, box, [box, answer] {
-                if (QAbstractButton* button = box->button(answer)) {
-                    button->click();
-                }
-            });
-        }
-        return false;
-    }
-
-private:
-    QMessageBox::StandardButton answer_;
-};
 
 // Chooses the entry with the given text in the next popup menu; records all entries.
 class MenuChooser {

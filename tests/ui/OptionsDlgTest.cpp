@@ -11,7 +11,7 @@
 #include <string>
 #include <tuple>
 
-#include "WidgetLookup.h"
+#include "UiTestSupport.h"
 
 namespace quillex {
 namespace {

@@ -20,7 +20,7 @@
 #include "ui/CTabPage.h"
 #include "ui/Commands.h"
 
-#include "WidgetLookup.h"
+#include "UiTestSupport.h"
 
 namespace quillex {
 namespace {

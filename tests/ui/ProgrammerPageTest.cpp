@@ -25,7 +25,7 @@
 #include "ui/ProgrammerKeys.h"
 #include "ui/Texts.h"
 
-#include "WidgetLookup.h"
+#include "UiTestSupport.h"
 
 namespace quillex {
 namespace {
@@ -42,31 +42,6 @@ BitWidth Width(int bits) {
     }
     return *BitWidthFromIndex(3);
 }
-
-// Answers every message box that opens with OK and keeps what it showed.
-class BoxAnswerer : public QObject {
-public:
-    BoxAnswerer() { qApp->installEventFilter(this); }
-    ~BoxAnswerer() override { qApp->removeEventFilter(this); }
-
-    int count = 0;
-    QString text;
-    QString caption;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* box = qobject_cast<QMessageBox*>(watched);
-        if (box != nullptr && event->type() == QEvent::Show) {
-            ++count;
-            text = box->text();
-            caption = box->windowTitle();
-            icon = box->icon();
-            QTimer::singleShot(0, box, [box] { box->button(QMessageBox::Ok)->click(); });
-        }
-        return false;
-    }
-};
 
 using Texts = std::map<std::string, std::string>;
 
