@@ -13,7 +13,6 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScreen>
-#include <QScrollBar>
 #include <QStyle>
 #include <QTabBar>
 #include <QTextBlock>
@@ -32,6 +31,7 @@
 #include "ui/COptionsDlg.h"
 #include "ui/CPageTabCtrl.h"
 #include "ui/CProgrammerPage.h"
+#include "ui/CTapeLists.h"
 #include "ui/CTrayIcon.h"
 #include "ui/Commands.h"
 #include "ui/DialogUnits.h"
@@ -86,13 +86,6 @@ int PixelSizeForCellHeight(const QString& family, int cellHeight) {
     return 1;
 }
 
-// A list row shows a multi-line expression on one line; the tape keeps it as typed.
-QString RowText(const QString& text) {
-    QString row = text;
-    row.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return row;
-}
-
 bool IsKeypadOperator(int key) {
     return key == Qt::Key_Asterisk || key == Qt::Key_Plus || key == Qt::Key_Minus ||
            key == Qt::Key_Slash;
@@ -120,30 +113,9 @@ CMainCalcDlg::CMainCalcDlg(QWidget* parent)
     resultColours.setColor(QPalette::Base, Qt::white);
     result_->setPalette(resultColours);
 
-    expressionTape_ = new QListWidget(this);
-    expressionTape_->setAccessibleName(QStringLiteral("Expression tape"));
-    expressionTape_->setSelectionMode(QAbstractItemView::SingleSelection);
-    expressionTape_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    expressionTape_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    expressionTape_->setUniformItemSizes(true);
-    // Its right-button menu is opened on the button press by the window.
-    expressionTape_->setContextMenuPolicy(Qt::PreventContextMenu);
-    units.Place(expressionTape_, 3, 44, 127, 65);
-
-    resultTape_ = new QListWidget(this);
-    resultTape_->setAccessibleName(QStringLiteral("Result tape"));
-    resultTape_->setSelectionMode(QAbstractItemView::SingleSelection);
-    resultTape_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    resultTape_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    resultTape_->setUniformItemSizes(true);
-    units.Place(resultTape_, 130, 44, 84, 65);
-    resultTape_->hide();  // shown when start-up has filled the tape
-
-    // Row i of one list stays beside row i of the other.
-    connect(expressionTape_->verticalScrollBar(), &QScrollBar::valueChanged,
-            resultTape_->verticalScrollBar(), &QScrollBar::setValue);
-    connect(resultTape_->verticalScrollBar(), &QScrollBar::valueChanged,
-            expressionTape_->verticalScrollBar(), &QScrollBar::setValue);
+    tapeLists_ = new CTapeLists(this, units);
+    expressionTape_ = tapeLists_->Expressions();
+    resultTape_ = tapeLists_->Results();
 
     expression_ = new QPlainTextEdit(this);
     expression_->setAccessibleName(QStringLiteral("Expression"));
@@ -158,10 +130,9 @@ CMainCalcDlg::CMainCalcDlg(QWidget* parent)
     units.Place(tabs_, 3, 144, 212, 120);
 
     connect(expression_, &QPlainTextEdit::textChanged, this, &CMainCalcDlg::OnExpressionChanged);
-    connect(expressionTape_, &QListWidget::itemSelectionChanged, this,
+    connect(tapeLists_, &CTapeLists::expressionChosen, this,
             &CMainCalcDlg::OnExpressionTapeSelected);
-    connect(resultTape_, &QListWidget::itemSelectionChanged, this,
-            &CMainCalcDlg::OnResultTapeSelected);
+    connect(tapeLists_, &CTapeLists::resultChosen, this, &CMainCalcDlg::OnResultTapeSelected);
 
     for (QWidget* own : {static_cast<QWidget*>(expression_), static_cast<QWidget*>(result_),
                          static_cast<QWidget*>(expressionTape_), static_cast<QWidget*>(resultTape_),
@@ -374,7 +345,7 @@ void CMainCalcDlg::SetFieldFonts() {
 void CMainCalcDlg::LoadTapeNow() {
     if (std::optional<std::vector<TapeEntry>> entries = LoadTape(TapeFilePath())) {
         tape_.Assign(std::move(*entries));
-        FillTapeLists();
+        tapeLists_->Fill(tape_);
     }
 }
 
@@ -665,11 +636,11 @@ void CMainCalcDlg::PushToTape() {
     const TapeEntry entry{input,
                           FromCp1252(NormaliseForTape(ToCp1252(result), settings_.kommaStyle))};
     if (tape_.Push(entry)) {
-        while (expressionTape_->count() >= Tape::kCapacity) {
-            RemoveTapeRow(expressionTape_->count() - 1);
+        while (tapeLists_->Count() >= Tape::kCapacity) {
+            tapeLists_->RemoveRow(tapeLists_->Count() - 1);
         }
     }
-    InsertTapeRow(0, entry);
+    tapeLists_->InsertRow(0, entry);
     SetExpressionText(QString());
     Evaluate();
 }
@@ -685,7 +656,7 @@ void CMainCalcDlg::DeleteAll() {
     const QWidget* focus = focusWidget();
     if (focus == expressionTape_ || focus == resultTape_) {
         tape_.Clear();
-        FillTapeLists();
+        tapeLists_->Fill(tape_);
     } else {
         SetExpressionText(QString());
     }
@@ -700,71 +671,19 @@ void CMainCalcDlg::DeleteStack() {
     question.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     if (question.exec() == QMessageBox::Ok) {
         tape_.Clear();
-        FillTapeLists();
+        tapeLists_->Fill(tape_);
     }
 }
 
 // ---- Tape lists ----------------------------------------------------------------------------
 
-void CMainCalcDlg::InsertTapeRow(int row, const TapeEntry& entry) {
-    updatingLists_ = true;
-    expressionTape_->insertItem(row, RowText(entry.expression));
-    resultTape_->insertItem(row, RowText(entry.result));
-    updatingLists_ = false;
-}
-
-void CMainCalcDlg::RemoveTapeRow(int row) {
-    updatingLists_ = true;
-    delete expressionTape_->takeItem(row);
-    delete resultTape_->takeItem(row);
-    updatingLists_ = false;
-}
-
-void CMainCalcDlg::FillTapeLists() {
-    updatingLists_ = true;
-    expressionTape_->clear();
-    resultTape_->clear();
-    for (const TapeEntry& entry : tape_.Entries()) {
-        expressionTape_->addItem(RowText(entry.expression));
-        resultTape_->addItem(RowText(entry.result));
-    }
-    updatingLists_ = false;
-}
-
-int CMainCalcDlg::SelectedTapeRow() const {
-    const QList<QListWidgetItem*> selected = expressionTape_->selectedItems();
-    if (selected.isEmpty()) {
-        return -1;
-    }
-    const int row = expressionTape_->row(selected.first());
-    return row < tape_.Size() ? row : -1;
-}
-
-void CMainCalcDlg::OnExpressionTapeSelected() {
-    if (updatingLists_) {
-        return;
-    }
-    const int row = SelectedTapeRow();
-    if (row < 0) {
-        return;
-    }
+void CMainCalcDlg::OnExpressionTapeSelected(int row) {
     SetExpressionText(ExpressionFromTapeText(tape_.At(row).expression));
     Evaluate();
     resultTape_->setFocus(Qt::OtherFocusReason);
 }
 
-void CMainCalcDlg::OnResultTapeSelected() {
-    if (updatingLists_) {
-        return;
-    }
-    const QList<QListWidgetItem*> selected = resultTape_->selectedItems();
-    if (selected.isEmpty()) {
-        return;
-    }
-    const int row = resultTape_->row(selected.first());
-    if (row < 0 || row >= tape_.Size()) {
-        return;
-    }
+void CMainCalcDlg::OnResultTapeSelected(int row) {
     InsertText(tape_.At(row).result);
     Evaluate();
     expressionTape_->setFocus(Qt::OtherFocusReason);
@@ -773,20 +692,7 @@ void CMainCalcDlg::OnResultTapeSelected() {
 void CMainCalcDlg::ShowTapeMenu(const QPoint& viewportPos, const QPoint& globalPos) {
     // The entry under the mouse, or the last one when the mouse is below it, becomes the
     // selection without counting as the user's choice of an entry.
-    const int count = expressionTape_->count();
-    if (count > 0) {
-        int row = count - 1;
-        for (int i = 0; i < count; ++i) {
-            if (viewportPos.y() <=
-                expressionTape_->visualItemRect(expressionTape_->item(i)).bottom()) {
-                row = i;
-                break;
-            }
-        }
-        updatingLists_ = true;
-        expressionTape_->setCurrentRow(row);
-        updatingLists_ = false;
-    }
+    tapeLists_->SelectRowAt(viewportPos);
 
     QMenu menu(this);
     QAction* deleteItem = menu.addAction(Tr(TextId::TapeDeleteItem));
@@ -799,15 +705,15 @@ void CMainCalcDlg::ShowTapeMenu(const QPoint& viewportPos, const QPoint& globalP
         return;
     }
     if (chosen == deleteItem) {
-        const int row = SelectedTapeRow();
-        if (row >= 0) {
+        const int row = tapeLists_->SelectedRow();
+        if (row >= 0 && row < tape_.Size()) {
             tape_.Remove(row);
-            RemoveTapeRow(row);
+            tapeLists_->RemoveRow(row);
         }
     } else if (chosen == deleteAll) {
         DeleteAll();
     } else if (chosen == copyItem) {
-        QGuiApplication::clipboard()->setText(tape_.EntryClipboardText(SelectedTapeRow()));
+        QGuiApplication::clipboard()->setText(tape_.EntryClipboardText(tapeLists_->SelectedRow()));
     } else if (chosen == copyAll) {
         QGuiApplication::clipboard()->setText(tape_.AllClipboardText());
     }

@@ -24,6 +24,7 @@ namespace quillex {
 class CKeypadPage;
 class CLogicPage;
 class CPageTabCtrl;
+class CTapeLists;
 class CProgrammerPage;
 struct BitWidth;
 struct ProgrammerKey;
@@ -105,18 +106,11 @@ private:
     void DeleteLast();
     void DeleteAll();
     void DeleteStack();
-    void OnExpressionTapeSelected();
-    void OnResultTapeSelected();
-    int SelectedTapeRow() const;
+    void OnExpressionTapeSelected(int row);
+    void OnResultTapeSelected(int row);
     void ShowTapeMenu(const QPoint& viewportPos, const QPoint& globalPos);
     void ShowBackgroundMenu(const QPoint& globalPos);
     bool RouteKey(QObject* watched, QKeyEvent* event);
-
-    // The two lists follow the tape model row by row; their own selection notifications are
-    // ignored while the program changes them.
-    void InsertTapeRow(int row, const TapeEntry& entry);
-    void RemoveTapeRow(int row);
-    void FillTapeLists();
 
     ExprEngine engine_;
     Tape tape_;
@@ -130,12 +124,12 @@ private:
     bool finished_ = false;          // Quit has saved and closed the window for good
     bool evaluating_ = false;        // an evaluation runs (its message box may be open)
     bool ignoreTextChange_ = false;  // the program writes the expression field
-    bool updatingLists_ = false;
     bool docking_ = false;
     std::optional<QPoint> dockedFrom_;  // the position the last docking move started from
 
     QLineEdit* result_ = nullptr;
-    QListWidget* expressionTape_ = nullptr;
+    CTapeLists* tapeLists_ = nullptr;
+    QListWidget* expressionTape_ = nullptr;  // the two lists of tapeLists_
     QListWidget* resultTape_ = nullptr;
     QPlainTextEdit* expression_ = nullptr;
     CPageTabCtrl* tabs_ = nullptr;
