@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "bases/BaseCodec.h"
+#include "engine/NumberText.h"
 
 namespace quillex {
 namespace {
@@ -246,7 +247,7 @@ TEST(BaseCodec, ReadsLeadingIntegersModulo32Bits) {
              Row{"Keine Eingabe", 0},
              Row{"", 0},
          }) {
-        EXPECT_EQ(LeadingInteger32(row.text), row.number) << row.text;
+        EXPECT_EQ(ReadLeadingIntegerModulo32(row.text), row.number) << row.text;
     }
 }
 

@@ -263,24 +263,4 @@ double LowBits(double value, const BitWidth& width) {
     return low;
 }
 
-std::int32_t LeadingInteger32(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) {
-        ++i;
-    }
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    std::uint32_t number = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        number = number * 10u + static_cast<std::uint32_t>(text[i] - '0');
-    }
-    if (negative) {
-        number = 0u - number;
-    }
-    return static_cast<std::int32_t>(number);
-}
-
 }  // namespace quillex::BaseCodec

@@ -78,8 +78,4 @@ std::string RotateRight(std::string_view pattern, const BitWidth& width);
 // (negative numbers in two's complement). A non-finite value gives 0.
 double LowBits(double value, const BitWidth& width);
 
-// The leading integer of a text (blanks, an optional sign, decimal digits; anything else ends
-// it), taken modulo 2^32 as a signed 32-bit integer. A text without digits gives 0.
-std::int32_t LeadingInteger32(std::string_view text);
-
 }  // namespace quillex::BaseCodec

@@ -16,7 +16,7 @@ const BitWidth kWord = *BitWidthFromIndex(3);
 // The output text read in the base it was written in: a Dec text by its leading integer.
 OperandReading ReadOutput(std::string_view text, LogicBase base) {
     if (base == LogicBase::Dec) {
-        return {codec::LeadingInteger32(text), {}};
+        return {ReadLeadingIntegerModulo32(text), {}};
     }
     return ReadOperand(text, base);
 }

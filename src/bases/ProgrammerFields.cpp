@@ -243,7 +243,7 @@ std::string HandOverText(double value, const BitWidth& width) {
 }
 
 std::optional<std::string> SignText(std::string_view resultText, const BitWidth& width) {
-    const std::int32_t number = codec::LeadingInteger32(resultText);
+    const std::int32_t number = ReadLeadingIntegerModulo32(resultText);
     if (number == 0) {
         return std::nullopt;
     }
@@ -253,7 +253,7 @@ std::optional<std::string> SignText(std::string_view resultText, const BitWidth&
 }
 
 std::optional<std::string> GetBitText(std::string_view resultText) {
-    const std::int32_t number = codec::LeadingInteger32(resultText);
+    const std::int32_t number = ReadLeadingIntegerModulo32(resultText);
     if (number == 0) {
         return std::nullopt;
     }
@@ -263,7 +263,7 @@ std::optional<std::string> GetBitText(std::string_view resultText) {
 }
 
 std::optional<std::string> ParityText(std::string_view resultText) {
-    const std::int32_t number = codec::LeadingInteger32(resultText);
+    const std::int32_t number = ReadLeadingIntegerModulo32(resultText);
     if (number == 0) {
         return std::nullopt;
     }

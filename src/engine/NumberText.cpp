@@ -24,6 +24,20 @@ bool IsBlank(char c) {
     return c == ' ' || (c >= '\t' && c <= '\r');
 }
 
+// Skips leading blanks and one optional sign; returns the index after them.
+std::size_t SkipBlanksAndSign(std::string_view text, bool& negative) {
+    std::size_t i = 0;
+    while (i < text.size() && IsBlank(text[i])) {
+        ++i;
+    }
+    negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    return i;
+}
+
 std::string NonFiniteText(double value) {
     if (std::isnan(value)) {
         return "nan";
@@ -216,15 +230,8 @@ std::string FormatGeneral(double value, int precision) {
 }
 
 double ReadLeadingNumber(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && IsBlank(text[i])) {
-        ++i;
-    }
     bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
+    std::size_t i = SkipBlanksAndSign(text, negative);
     const std::size_t start = i;
     std::size_t integerDigits = 0;
     while (i < text.size() && IsDigit(text[i])) {
@@ -293,15 +300,8 @@ double ReadLeadingNumber(std::string_view text) {
 }
 
 std::int32_t ReadLeadingInteger(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && IsBlank(text[i])) {
-        ++i;
-    }
     bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
+    std::size_t i = SkipBlanksAndSign(text, negative);
     std::int64_t value = 0;
     constexpr std::int64_t kLimit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
     while (i < text.size() && IsDigit(text[i])) {
@@ -313,6 +313,19 @@ std::int32_t ReadLeadingInteger(std::string_view text) {
     }
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(
         value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
+
+std::int32_t ReadLeadingIntegerModulo32(std::string_view text) {
+    bool negative = false;
+    std::uint32_t number = 0;
+    for (std::size_t i = SkipBlanksAndSign(text, negative); i < text.size() && IsDigit(text[i]);
+         ++i) {
+        number = number * 10u + static_cast<std::uint32_t>(text[i] - '0');
+    }
+    if (negative) {
+        number = 0u - number;
+    }
+    return static_cast<std::int32_t>(number);
 }
 
 }  // namespace quillex

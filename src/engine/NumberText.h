@@ -29,4 +29,8 @@ double ReadLeadingNumber(std::string_view text);
 // The result saturates at the limits of a 32-bit integer.
 std::int32_t ReadLeadingInteger(std::string_view text);
 
+// The same leading integer taken modulo 2^32 as a signed 32-bit integer, as a 32-bit word
+// holds it ("4294967295" reads -1).
+std::int32_t ReadLeadingIntegerModulo32(std::string_view text);
+
 }  // namespace quillex
