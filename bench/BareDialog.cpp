@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/StartupProbe.h"
+#include "app/StartupProbe.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -31,10 +31,10 @@
 #include <vector>
 
 #include "engine/Calculation.h"
-#include "engine/Cp1252.h"
 #include "engine/ExprEngine.h"
-#include "engine/NumberText.h"
 #include "engine/ResultFormat.h"
+#include "text/Cp1252.h"
+#include "text/NumberText.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "ui/CommandLine.h"
+#include "cli/CommandLine.h"
 
 namespace quillex {
 namespace {

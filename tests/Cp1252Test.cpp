@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/Cp1252.h"
+#include "text/Cp1252.h"
 
 namespace quillex {
 namespace {

@@ -6,7 +6,7 @@
 #include <random>
 #include <string>
 
-#include "engine/NumberText.h"
+#include "text/NumberText.h"
 
 namespace quillex {
 namespace {

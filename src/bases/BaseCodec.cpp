@@ -4,7 +4,7 @@
 #include <array>
 #include <cmath>
 
-#include "engine/NumberText.h"
+#include "text/NumberText.h"
 
 namespace quillex::BaseCodec {
 namespace {

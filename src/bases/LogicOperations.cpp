@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "bases/BaseCodec.h"
-#include "bases/BitWidth.h"
-#include "engine/NumberText.h"
+#include "engine/BitWidth.h"
+#include "text/NumberText.h"
 
 namespace quillex {
 namespace {

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "bases/BaseCodec.h"
-#include "engine/NumberText.h"
+#include "text/NumberText.h"
 
 namespace quillex {
 namespace {

@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "bases/BitWidth.h"
+#include "engine/BitWidth.h"
 
 namespace quillex {
 

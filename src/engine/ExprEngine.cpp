@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstring>
 
-#include "bases/BitWidth.h"
-#include "engine/NumberText.h"
+#include "engine/BitWidth.h"
+#include "text/NumberText.h"
 
 namespace quillex {
 namespace {

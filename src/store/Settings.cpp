@@ -1,7 +1,7 @@
 #include "store/Settings.h"
 
-#include "engine/NumberText.h"
 #include "store/CSettingsKey.h"
+#include "text/NumberText.h"
 
 #include <QByteArray>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "store/TapeFile.h"
 
-#include "engine/Cp1252.h"
+#include "text/Cp1252.h"
 
 #include <QByteArray>
 #include <QDir>

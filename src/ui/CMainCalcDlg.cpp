@@ -20,8 +20,8 @@
 
 #include <string>
 
-#include "bases/BitWidth.h"
 #include "bases/ProgrammerFields.h"
+#include "engine/BitWidth.h"
 #include "engine/Calculation.h"
 #include "store/CSettingsKey.h"
 #include "store/TapeFile.h"

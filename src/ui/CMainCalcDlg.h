@@ -11,7 +11,7 @@
 
 #include "engine/ExprEngine.h"
 #include "store/Settings.h"
-#include "ui/Tape.h"
+#include "store/Tape.h"
 
 class QKeyEvent;
 class QLineEdit;

@@ -3,8 +3,8 @@
 #include <QListWidget>
 #include <QScrollBar>
 
+#include "store/Tape.h"
 #include "ui/DialogUnits.h"
-#include "ui/Tape.h"
 
 namespace quillex {
 namespace {

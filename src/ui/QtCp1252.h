@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/Cp1252.h"
+#include "text/Cp1252.h"
 
 namespace quillex {
 

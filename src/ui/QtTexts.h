@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "ui/Texts.h"
+#include "text/Texts.h"
 
 namespace quillex {
 

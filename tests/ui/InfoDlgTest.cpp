@@ -9,10 +9,10 @@
 #include <QTest>
 #include <QUrl>
 
+#include "text/Texts.h"
 #include "ui/CInfoDlg.h"
 #include "ui/CStaticLink.h"
 #include "ui/Help.h"
-#include "ui/Texts.h"
 
 #include <vector>
 

@@ -15,11 +15,11 @@
 #include <vector>
 
 #include "store/Settings.h"
+#include "text/Texts.h"
 #include "ui/CKeypadPage.h"
 #include "ui/Commands.h"
 #include "ui/DialogUnits.h"
 #include "ui/KeypadKeys.h"
-#include "ui/Texts.h"
 
 #include "UiTestSupport.h"
 

@@ -12,9 +12,9 @@
 #include <memory>
 #include <string>
 
+#include "text/Texts.h"
 #include "ui/CLogicPage.h"
 #include "ui/Commands.h"
-#include "ui/Texts.h"
 
 #include "UiTestSupport.h"
 

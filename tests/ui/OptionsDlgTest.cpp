@@ -4,9 +4,9 @@
 #include <QTest>
 
 #include "store/Settings.h"
+#include "text/Texts.h"
 #include "ui/COptionsDlg.h"
 #include "ui/DialogUnits.h"
-#include "ui/Texts.h"
 
 #include <string>
 #include <tuple>

@@ -19,11 +19,11 @@
 #include <string>
 #include <string_view>
 
+#include "text/Texts.h"
 #include "ui/CProgrammerPage.h"
 #include "ui/Commands.h"
 #include "ui/DialogUnits.h"
 #include "ui/ProgrammerKeys.h"
-#include "ui/Texts.h"
 
 #include "UiTestSupport.h"
 

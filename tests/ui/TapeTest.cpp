@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ui/Tape.h"
+#include "store/Tape.h"
 
 namespace quillex {
 namespace {

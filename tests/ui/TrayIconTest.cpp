@@ -5,8 +5,8 @@
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
 
+#include "text/Texts.h"
 #include "ui/CTrayIcon.h"
-#include "ui/Texts.h"
 
 #include <array>
 

@@ -78,6 +78,7 @@ enum class TextId {
     LogicOutput,
     // Command line
     NoDisplay,
+    NoWindow,
     Count
 };
 

@@ -1,4 +1,4 @@
-#include "engine/NumberText.h"
+#include "text/NumberText.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "ui/StartupProbe.h"
+#include "app/StartupProbe.h"
 
 #include <QEvent>
 #include <QWidget>

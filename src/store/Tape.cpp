@@ -1,4 +1,4 @@
-#include "ui/Tape.h"
+#include "store/Tape.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "ui/Texts.h"
+#include "text/Texts.h"
 
 #include <array>
 
@@ -87,6 +87,13 @@ constexpr TextPair kTexts[] = {
      "Use  quillex --eval EXPR  to evaluate without a window (quillex --help tells more).\n",
      "quillex: kein Bildschirm für das Fenster vorhanden.\n"
      "Mit  quillex --eval TERM  wird ohne Fenster gerechnet (quillex --help sagt mehr).\n"},
+    {TextId::NoWindow,
+     "quillex: this build has no window.\n"
+     "Use  quillex --eval EXPR  or  quillex --interactive  to calculate (quillex --help tells "
+     "more).\n",
+     "quillex: diese Fassung hat kein Fenster.\n"
+     "Mit  quillex --eval TERM  oder  quillex --interactive  wird gerechnet (quillex --help sagt "
+     "mehr).\n"},
 };
 
 constexpr auto kTextCount = static_cast<std::size_t>(TextId::Count);

@@ -1,4 +1,4 @@
-#include "bases/BitWidth.h"
+#include "engine/BitWidth.h"
 
 #include <array>
 

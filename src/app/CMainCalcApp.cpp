@@ -1,4 +1,4 @@
-#include "ui/CMainCalcApp.h"
+#include "app/CMainCalcApp.h"
 
 #include <QApplication>
 #include <QCryptographicHash>
@@ -9,8 +9,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include "app/StartupProbe.h"
 #include "ui/CMainCalcDlg.h"
-#include "ui/StartupProbe.h"
 
 namespace quillex {
 namespace {

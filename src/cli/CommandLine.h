@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "engine/Calculation.h"
-#include "ui/Texts.h"
+#include "text/Texts.h"
 
 namespace quillex {
 

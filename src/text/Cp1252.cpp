@@ -1,4 +1,4 @@
-#include "engine/Cp1252.h"
+#include "text/Cp1252.h"
 
 #include <array>
 

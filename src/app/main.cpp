@@ -1,11 +1,36 @@
-#include <QApplication>
-
 #include <iostream>
 #include <string>
 #include <vector>
 
-#include "ui/CMainCalcApp.h"
-#include "ui/CommandLine.h"
+#include "cli/CommandLine.h"
+
+#ifdef QUILLEX_WITH_WINDOW
+#include <QApplication>
+
+#include "app/CMainCalcApp.h"
+#endif
+
+namespace {
+
+// Opens the window; a build without one says how to calculate instead.
+int RunWindow([[maybe_unused]] int argc, [[maybe_unused]] char** argv) {
+#ifdef QUILLEX_WITH_WINDOW
+    if (!quillex::HasDisplay()) {
+        std::cerr << quillex::Text(quillex::TextId::NoDisplay);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quillex"));
+    QApplication::setOrganizationName(QStringLiteral("Vondrel"));
+    quillex::CMainCalcApp application;
+    return application.Run();
+#else
+    std::cerr << quillex::Text(quillex::TextId::NoWindow);
+    return 1;
+#endif
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     using quillex::CommandLine;
@@ -30,13 +55,5 @@ int main(int argc, char** argv) {
             break;
     }
     quillex::SetLanguage(commandLine.language);
-    if (!quillex::HasDisplay()) {
-        std::cerr << quillex::Text(quillex::TextId::NoDisplay);
-        return 1;
-    }
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quillex"));
-    QApplication::setOrganizationName(QStringLiteral("Vondrel"));
-    quillex::CMainCalcApp application;
-    return application.Run();
+    return RunWindow(argc, argv);
 }

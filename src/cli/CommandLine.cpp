@@ -1,4 +1,4 @@
-#include "ui/CommandLine.h"
+#include "cli/CommandLine.h"
 
 #include <istream>
 #include <optional>
@@ -6,12 +6,9 @@
 #include <utility>
 
 #include "bases/ProgrammerFields.h"
-#include "engine/Cp1252.h"
-#include "ui/Texts.h"
-
-#ifndef QUILLEX_VERSION
-#define QUILLEX_VERSION "0.0.0"
-#endif
+#include "cli/Version.h"
+#include "text/Cp1252.h"
+#include "text/Texts.h"
 
 namespace quillex {
 namespace {
@@ -209,7 +206,7 @@ int RunInteractive(const CommandLine& commandLine, std::istream& in, std::ostrea
     const CalcSettings settings{xText, yText, commandLine.widthIndex, commandLine.display};
     ExprEngine engine;
     std::optional<ProgrammerFields> bases = BasesPage(commandLine);
-    out << "Quillex " << QUILLEX_VERSION << ": type an expression; Ctrl+D ends.\n";
+    out << "Quillex " << kVersion << ": type an expression; Ctrl+D ends.\n";
     std::string line;
     while (out << "> " << std::flush, std::getline(in, line)) {
         StripLineEnd(line);
@@ -244,7 +241,7 @@ std::string UsageText() {
 }
 
 std::string VersionText() {
-    return std::string("quillex ") + QUILLEX_VERSION + "\n";
+    return std::string("quillex ") + kVersion + "\n";
 }
 
 }  // namespace quillex
