@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStringList>
 
 namespace quillex {
 
@@ -18,9 +19,19 @@ QString FindDataFile(const QString& relativePath) {
             return besideProgram;
         }
     }
-    const QString installed = QDir(QStringLiteral(QUILLEX_DATA_DIR)).filePath(relativePath);
-    if (QFileInfo::exists(installed)) {
-        return installed;
+    // The installed data folder: first where it lies from the program's own folder, which
+    // holds wherever the program was installed to, then where the build meant to install it.
+    QStringList installedFolders;
+    if (QCoreApplication::instance() != nullptr) {
+        installedFolders << QDir(QCoreApplication::applicationDirPath())
+                                .filePath(QStringLiteral(QUILLEX_DATA_FROM_BIN));
+    }
+    installedFolders << QStringLiteral(QUILLEX_DATA_DIR);
+    for (const QString& folder : installedFolders) {
+        const QString installed = QDir(folder).filePath(relativePath);
+        if (QFileInfo::exists(installed)) {
+            return installed;
+        }
     }
     return inCurrent;
 }
