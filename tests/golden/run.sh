@@ -2,20 +2,38 @@
 # Runs every *.golden file through `quillex --eval -` and compares the output line by line.
 # A golden file holds lines "INPUT<TAB>EXPECTED"; a line "#! OPTIONS" sets the options for the
 # whole file, other lines starting with '#' are comments. Inputs run in one process, in order.
+# The run must also end with the status the results call for (0 when every expected result is
+# a number, inf, nan and prefixed ones like "5 kilo" included, 1 when one is a message) and
+# write nothing to stderr.
 set -u
 quillex=$1
 dir=$2
 status=0
 for file in "$dir"/*.golden; do
+    name=$(basename "$file")
     options=$(sed -n 's/^#! //p' "$file" | head -n 1)
-    inputs=$(mktemp) expected=$(mktemp) actual=$(mktemp)
+    inputs=$(mktemp) expected=$(mktemp) actual=$(mktemp) errors=$(mktemp)
     grep -v '^#' "$file" | grep -v '^$' | cut -f 1 >"$inputs"
     grep -v '^#' "$file" | grep -v '^$' | cut -f 2- >"$expected"
     # shellcheck disable=SC2086
-    "$quillex" $options --eval - <"$inputs" >"$actual" 2>/dev/null
-    if ! diff -u --label "$(basename "$file") expected" --label actual "$expected" "$actual"; then
+    "$quillex" $options --eval - <"$inputs" >"$actual" 2>"$errors"
+    actual_status=$?
+    if ! diff -u --label "$name expected" --label actual "$expected" "$actual"; then
         status=1
     fi
-    rm -f "$inputs" "$expected" "$actual"
+    expected_status=0
+    if grep -Evq '^-?(inf|nan|[0-9.,]+([eE][-+][0-9]+)?( [a-z]+)?)$' "$expected"; then
+        expected_status=1
+    fi
+    if [ "$actual_status" -ne "$expected_status" ]; then
+        echo "$name: exit status $actual_status, expected $expected_status"
+        status=1
+    fi
+    if [ -s "$errors" ]; then
+        echo "$name: unexpected output on stderr:"
+        cat "$errors"
+        status=1
+    fi
+    rm -f "$inputs" "$expected" "$actual" "$errors"
 done
 exit $status
