@@ -43,15 +43,14 @@ quillex_install_packages() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
 }
 
-# quillex_build DIR BUILD_TYPE [CMAKE_OPTION...]: configures (Ninja for a new directory) and
-# builds the project in $QUILLEX_ROOT/DIR.
+# quillex_build PRESET [CMAKE_OPTION...]: configures and builds the project with one of the
+# presets of CMakePresets.json (release, test, asan, fuzz) in its build folder.
 quillex_build() {
-    local dir=$QUILLEX_ROOT/$1 type=$2
-    shift 2
-    local generator=()
-    if [ ! -f "$dir/CMakeCache.txt" ]; then
-        generator=(-G Ninja)
-    fi
-    cmake -S "$QUILLEX_ROOT" -B "$dir" "${generator[@]}" -DCMAKE_BUILD_TYPE="$type" "$@"
-    cmake --build "$dir" --parallel "$(nproc)"
+    local preset=$1
+    shift
+    (
+        cd "$QUILLEX_ROOT"
+        cmake --preset "$preset" "$@"
+        cmake --build --preset "$preset" --parallel "$(nproc)"
+    )
 }
