@@ -41,7 +41,7 @@ CInfoDlg::CInfoDlg(QWidget* parent)
     const QString target = ProductWebAddress();
 
     auto* icon = new CStaticLink(this);
-    icon->setAccessibleName(QStringLiteral("Program icon"));
+    icon->setAccessibleName(Tr(TextId::NameProgramIcon));
     units.Place(icon, 12, 17, 20, 20);
     const int side = qMin(icon->width(), icon->height());
     icon->setPixmap(ProgramIcon().pixmap(side, side));
@@ -50,24 +50,24 @@ CInfoDlg::CInfoDlg(QWidget* parent)
     icon->setToolTip(target);
 
     auto* version = new QLabel(Tr(TextId::InfoVersion), this);
-    version->setAccessibleName(QStringLiteral("Version"));
+    version->setAccessibleName(Tr(TextId::NameVersion));
     units.Place(version, 48, 15, 119, 8);
 
     auto* link = new CStaticLink(this);
     link->setText(LinkText());
-    link->setAccessibleName(QStringLiteral("Web address"));
+    link->setAccessibleName(Tr(TextId::NameWebAddress));
     units.Place(link, 48, 39, 120, 8);
     link->SetTarget(target);
     link->setToolTip(target);
 
     auto* ok = new QPushButton(Tr(TextId::InfoOk), this);
-    ok->setAccessibleName(QStringLiteral("Ok"));
+    ok->setAccessibleName(ok->text());
     ok->setDefault(true);
     units.Place(ok, 2, 88, 50, 14);
     connect(ok, &QPushButton::clicked, this, &CInfoDlg::accept);
 
     auto* help = new QPushButton(Tr(TextId::InfoHelp), this);
-    help->setAccessibleName(QStringLiteral("Help"));
+    help->setAccessibleName(help->text());
     help->setAutoDefault(false);
     units.Place(help, 130, 88, 50, 14);
     connect(help, &QPushButton::clicked, this, [this] { OpenHelp(this); });

@@ -31,11 +31,9 @@ CKeypadPage::CKeypadPage(Settings& settings, QWidget* parent)
     : CTabPage(parent), settings_(settings) {
     setFont(DialogUnits::DefaultDialogFont());
     const DialogUnits units(font());
-    const bool english = CurrentLanguage() == Language::English;
-
-    auto makeField = [this, &units](const QString& text, const QString& name, int x) {
+    auto makeField = [this, &units](const QString& text, TextId name, int x) {
         auto* field = new QLineEdit(text, this);
-        field->setAccessibleName(name);
+        field->setAccessibleName(Tr(name));
         units.Place(field, x, 68, 39, 12);
         return field;
     };
@@ -48,9 +46,8 @@ CKeypadPage::CKeypadPage(Settings& settings, QWidget* parent)
         button->setAccessibleName(label);
         // The page owns Enter itself; no key may become a default button of the window.
         button->setAutoDefault(false);
-        const std::string_view tip = english ? key.tipEnglish : key.tipGerman;
-        if (!tip.empty()) {
-            button->setToolTip(FromUtf8(tip));
+        if (key.tip != TextId::NoText) {
+            button->setToolTip(Tr(key.tip));
         }
         units.Place(button, key.x, key.y, key.width, key.height);
         const int commandId = kCmdKeypadFirst + static_cast<int>(i);
@@ -59,9 +56,9 @@ CKeypadPage::CKeypadPage(Settings& settings, QWidget* parent)
 
         // Each variable's field follows its key, so that the tab order runs along the row.
         if (key.label == "Y") {
-            yField_ = makeField(settings_.yVal, QStringLiteral("Y field"), 16);
+            yField_ = makeField(settings_.yVal, TextId::NameYField, 16);
         } else if (key.label == "X") {
-            xField_ = makeField(settings_.xVal, QStringLiteral("X field"), 72);
+            xField_ = makeField(settings_.xVal, TextId::NameXField, 72);
         }
     }
 
@@ -72,7 +69,7 @@ CKeypadPage::CKeypadPage(Settings& settings, QWidget* parent)
     units.Place(label, 6, 88, 27, 12);
 
     decimals_ = new QComboBox(this);
-    decimals_->setAccessibleName(QStringLiteral("Decimals"));
+    decimals_->setAccessibleName(Tr(TextId::NameDecimals));
     for (int i = 0; i < kDecimalsCount; ++i) {
         decimals_->addItem(QString::number(i));
     }
@@ -80,13 +77,13 @@ CKeypadPage::CKeypadPage(Settings& settings, QWidget* parent)
     label->setBuddy(decimals_);
 
     style_ = new QComboBox(this);
-    style_->setAccessibleName(QStringLiteral("Display style"));
+    style_->setAccessibleName(Tr(TextId::NameDisplayStyle));
     style_->addItems({Tr(TextId::StyleStandard), Tr(TextId::StyleFixed),
                       Tr(TextId::StyleEngineering), Tr(TextId::StyleScientific)});
     units.Place(style_, 66, 88, 54, 12);
 
     thousands_ = new QComboBox(this);
-    thousands_->setAccessibleName(QStringLiteral("Thousands style"));
+    thousands_->setAccessibleName(Tr(TextId::NameThousandsStyle));
     thousands_->addItems(
         {Tr(TextId::ThousandsNone), Tr(TextId::ThousandsPoints), Tr(TextId::ThousandsCommas)});
     units.Place(thousands_, 123, 88, 81, 12);

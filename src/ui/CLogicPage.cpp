@@ -27,15 +27,16 @@ const QColor kBlue(0, 0, 255);
 
 struct FieldPlace {
     LogicField field;
-    const char* name;
+    TextId name;
+    TextId baseName;
     const char* label;  // none for the output
     int y;
 };
 
 constexpr FieldPlace kFieldPlaces[] = {
-    {LogicField::A, "A", "A", 14},
-    {LogicField::B, "B", "B", 46},
-    {LogicField::Output, "Output", nullptr, 82},
+    {LogicField::A, TextId::NameLogicA, TextId::NameLogicABase, "A", 14},
+    {LogicField::B, TextId::NameLogicB, TextId::NameLogicBBase, "B", 46},
+    {LogicField::Output, TextId::NameLogicOutput, TextId::NameLogicOutputBase, nullptr, 82},
 };
 
 }  // namespace
@@ -74,12 +75,12 @@ void CLogicPage::Build() {
             units.Place(label, 10, place.y + 2, 10, 8);
         }
         auto* edit = new QLineEdit(this);
-        edit->setAccessibleName(QString::fromLatin1(place.name));
+        edit->setAccessibleName(Tr(place.name));
         units.Place(edit, 22, place.y, 120, 12);
         edits_[Index(place.field)] = edit;
         limits_[Index(place.field)] = new TypingLimit(edit);
         auto* list = new QComboBox(this);
-        list->setAccessibleName(QString::fromLatin1(place.name) + QStringLiteral(" base"));
+        list->setAccessibleName(Tr(place.baseName));
         for (const char* base : kBaseNames) {
             list->addItem(QString::fromLatin1(base));
         }

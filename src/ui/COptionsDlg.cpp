@@ -38,35 +38,33 @@ COptionsDlg::COptionsDlg(Settings& settings, QWidget* parent)
     setWindowTitle(Tr(TextId::OptionsCaption));
     setFixedSize(units.X(175), units.Y(151));
 
-    auto group = [&](TextId id, const char* name, int x, int y, int w, int h) {
+    auto group = [&](TextId id, int x, int y, int w, int h) {
         auto* box = new QGroupBox(Tr(id), this);
-        box->setAccessibleName(QString::fromLatin1(name));
+        box->setAccessibleName(box->title());
         units.Place(box, x, y, w, h);
     };
     // The groups only frame the buttons: the buttons are the dialog's own children, so that
     // their positions count from the dialog and they stay out of any grouping.
-    group(TextId::OptionsGeneral, "General", 5, 5, 165, 73);
-    group(TextId::OptionsClipboard, "Clipboard", 6, 84, 165, 40);
+    group(TextId::OptionsGeneral, 5, 5, 165, 73);
+    group(TextId::OptionsClipboard, 6, 84, 165, 40);
 
-    auto option = [&](TextId id, const char* name, int x, int y, int w, int h) {
+    auto option = [&](TextId id, int x, int y, int w, int h) {
         auto* button = new MarkButton(Tr(id), this);
-        button->setAccessibleName(QString::fromLatin1(name));
+        button->setAccessibleName(button->text());
         units.Place(button, x, y, w, h);
         return button;
     };
     const int toolTipsWidth = CurrentLanguage() == Language::German ? 73 : 154;
-    storeStack_ = option(TextId::OptionsStoreStack, "Store Stack Content", 10, 15, 110, 10);
-    alwaysOnTop_ = option(TextId::OptionsAlwaysOnTop, "Always On Top", 10, 30, 120, 10);
-    toolTips_ = option(TextId::OptionsToolTips, "Show Tips on Mouse over Buttons", 10, 45,
-                       toolTipsWidth, 10);
-    showSplash_ = option(TextId::OptionsShowSplash, "Show Tips of the Day", 10, 60, 146, 10);
-    useComma_ = option(TextId::OptionsUseComma, "Use \",\" for Comma", 10, 97, 92, 10);
-    usePoint_ = option(TextId::OptionsUsePoint, "\".\" for Comma", 106, 97, 61, 10);
-    copyAlways_ = option(TextId::OptionsCopyAlways, "Copy result automaticly to the Clipboard", 10,
-                         111, 158, 9);
+    storeStack_ = option(TextId::OptionsStoreStack, 10, 15, 110, 10);
+    alwaysOnTop_ = option(TextId::OptionsAlwaysOnTop, 10, 30, 120, 10);
+    toolTips_ = option(TextId::OptionsToolTips, 10, 45, toolTipsWidth, 10);
+    showSplash_ = option(TextId::OptionsShowSplash, 10, 60, 146, 10);
+    useComma_ = option(TextId::OptionsUseComma, 10, 97, 92, 10);
+    usePoint_ = option(TextId::OptionsUsePoint, 106, 97, 61, 10);
+    copyAlways_ = option(TextId::OptionsCopyAlways, 10, 111, 158, 9);
 
     auto* ok = new QPushButton(Tr(TextId::OptionsOk), this);
-    ok->setAccessibleName(QStringLiteral("OK"));
+    ok->setAccessibleName(ok->text());
     ok->setDefault(true);
     units.Place(ok, 64, 134, 42, 14);
     connect(ok, &QPushButton::clicked, this, &COptionsDlg::accept);

@@ -145,18 +145,14 @@ void CProgrammerPage::Build() {
         connect(edit, &QLineEdit::textEdited, this, [this, field] { OnEdited(field); });
     }
 
-    const bool english = CurrentLanguage() == Language::English;
     const auto keys = ProgrammerKeys();
     for (std::size_t i = 0; i < keys.size(); ++i) {
         const ProgrammerKey& key = keys[i];
         auto* button = new QPushButton(FromUtf8(key.label), this);
-        button->setAccessibleName(FromUtf8(key.name));
+        button->setAccessibleName(key.name == TextId::NoText ? button->text() : Tr(key.name));
         // The page owns Enter itself; no button may become a default button of the window.
         button->setAutoDefault(false);
-        const std::string_view tip = english ? key.tipEnglish : key.tipGerman;
-        if (!tip.empty()) {
-            button->setToolTip(FromUtf8(tip));
-        }
+        button->setToolTip(Tr(key.tip));
         units.Place(button, key.x, key.y, key.width, key.height);
         switch (key.colour) {
             case ProgKeyColour::Width:

@@ -16,10 +16,6 @@ enum CommandId : int {
     kCmdDeleteStack,
     kCmdDeleteAll,
     kCmdDelete,
-    // 200..210 choose a currency, 211..615 run an entry of the conversion table.
-    kCmdCurrencyFirst = 200,
-    kCmdConversionFirst = 211,
-    kCmdConversionLast = 615,
     // One command per key of the keypad page, in the order of the key table.
     kCmdKeypadFirst = 1000,
     // One command per button of the programmer page, in the order of its key table.

@@ -1,18 +1,19 @@
 // The keys of the keypad page: what each inserts into the expression, whether it evaluates
-// again right after, its tip in both languages and its place in dialog units.
+// again right after, its tip and its place in dialog units.
 #pragma once
 
 #include <span>
 #include <string_view>
+
+#include "text/Texts.h"
 
 namespace quillex {
 
 struct KeypadKey {
     std::string_view label;
     std::string_view insert;
-    bool evaluates;               // the main window evaluates once more after the insertion
-    std::string_view tipEnglish;  // empty: no tip (digits and the letters A to F)
-    std::string_view tipGerman;
+    bool evaluates;  // the main window evaluates once more after the insertion
+    TextId tip;      // NoText: no tip (digits and the letters A to F)
     int x;
     int y;
     int width;

@@ -1,9 +1,11 @@
 // The 23 buttons of the programmer page: caption, what each does, the colour of its caption,
-// its tip in both languages and its place in dialog units.
+// its tip and its place in dialog units.
 #pragma once
 
 #include <span>
 #include <string_view>
+
+#include "text/Texts.h"
 
 namespace quillex {
 
@@ -22,13 +24,12 @@ enum class ProgKeyColour { Default, Width, Blue, Green };
 
 struct ProgrammerKey {
     std::string_view label;  // the caption; empty for the four icon buttons
-    std::string_view name;   // the accessible name
+    TextId name;             // the accessible name; NoText: the caption
     ProgKeyAction action;
     int argument;
     std::string_view insert;
     ProgKeyColour colour;  // Width: red for the current width, near-black otherwise
-    std::string_view tipEnglish;
-    std::string_view tipGerman;
+    TextId tip;
     int x;
     int y;
     int width;

@@ -178,9 +178,9 @@ TEST_F(HelpTest, InfoDialogTextsFollowTheLanguage) {
         SetLanguage(c.language);
         CInfoDlg dialog;
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Quillex"));
-        QPushButton* help = Named<QPushButton>(dialog, "Help");
-        QPushButton* ok = Named<QPushButton>(dialog, "Ok");
-        QLabel* version = Named<QLabel>(dialog, "Version");
+        QPushButton* help = Named<QPushButton>(dialog, TextId::InfoHelp);
+        QPushButton* ok = Named<QPushButton>(dialog, TextId::InfoOk);
+        QLabel* version = Named<QLabel>(dialog, TextId::NameVersion);
         ASSERT_TRUE(help && ok && version);
         EXPECT_EQ(help->text(), QString::fromLatin1(c.help));
         EXPECT_EQ(ok->text(), QStringLiteral("Ok"));
@@ -192,8 +192,8 @@ TEST_F(HelpTest, InfoDialogTextsFollowTheLanguage) {
 TEST_F(HelpTest, InfoDialogLinksOpenTheProductPage) {
     CInfoDlg dialog;
     dialog.show();
-    for (const char* name : {"Program icon", "Web address"}) {
-        SCOPED_TRACE(name);
+    for (const TextId name : {TextId::NameProgramIcon, TextId::NameWebAddress}) {
+        SCOPED_TRACE(Tr(name).toStdString());
         g_opened.clear();
         CStaticLink* link = Named<CStaticLink>(dialog, name);
         ASSERT_NE(link, nullptr);
@@ -202,7 +202,7 @@ TEST_F(HelpTest, InfoDialogLinksOpenTheProductPage) {
         EXPECT_EQ(g_opened[0], ProductWebAddress());
         EXPECT_TRUE(link->Visited());
     }
-    CStaticLink* icon = Named<CStaticLink>(dialog, "Program icon");
+    CStaticLink* icon = Named<CStaticLink>(dialog, TextId::NameProgramIcon);
     ASSERT_NE(icon, nullptr);
     EXPECT_FALSE(icon->pixmap().isNull());
     EXPECT_EQ(DrawnColour(*icon), dialog.palette().color(QPalette::WindowText));
@@ -212,7 +212,7 @@ TEST_F(HelpTest, InfoDialogHelpButtonOpensHelpAndOkCloses) {
     WriteHelpIndex();
     CInfoDlg dialog;
     dialog.show();
-    QPushButton* help = Named<QPushButton>(dialog, "Help");
+    QPushButton* help = Named<QPushButton>(dialog, TextId::InfoHelp);
     ASSERT_NE(help, nullptr);
     QTest::mouseClick(help, Qt::LeftButton);
     ASSERT_EQ(g_opened.size(), 1u);
@@ -225,7 +225,7 @@ TEST_F(HelpTest, InfoDialogHelpButtonOpensHelpAndOkCloses) {
     EXPECT_EQ(g_opened.size(), 1u);
     EXPECT_TRUE(dialog.isVisible());
 
-    QTest::mouseClick(Named<QPushButton>(dialog, "Ok"), Qt::LeftButton);
+    QTest::mouseClick(Named<QPushButton>(dialog, TextId::InfoOk), Qt::LeftButton);
     EXPECT_FALSE(dialog.isVisible());
 }
 

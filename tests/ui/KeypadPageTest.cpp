@@ -49,8 +49,8 @@ TEST(KeypadKeys, EveryKeyOnceWithTipsExceptDigitsAndLetters) {
         const bool digitOrLetter =
             key.label.size() == 1 && ((key.label[0] >= '0' && key.label[0] <= '9') ||
                                       (key.label[0] >= 'A' && key.label[0] <= 'F'));
-        EXPECT_EQ(key.tipEnglish.empty(), digitOrLetter);
-        EXPECT_EQ(key.tipGerman.empty(), digitOrLetter);
+        EXPECT_EQ(Text(key.tip, Language::English).empty(), digitOrLetter);
+        EXPECT_EQ(Text(key.tip, Language::German).empty(), digitOrLetter);
         if (digitOrLetter) {
             EXPECT_EQ(key.insert, key.label);
         }
@@ -95,8 +95,8 @@ TEST(KeypadKeys, InsertsAndTipsOfTheTrickyKeys) {
         const KeypadKey* key = FindKey(row.label);
         ASSERT_NE(key, nullptr);
         EXPECT_EQ(key->insert, row.insert);
-        EXPECT_EQ(key->tipEnglish, row.english);
-        EXPECT_EQ(key->tipGerman, row.german);
+        EXPECT_EQ(Text(key->tip, Language::English), row.english);
+        EXPECT_EQ(Text(key->tip, Language::German), row.german);
     }
 }
 
@@ -197,9 +197,9 @@ TEST(KeypadPage, ListsShowAndStoreTheSettings) {
     settings.kommaStyle = 1;
     CKeypadPage page(settings);
     ASSERT_TRUE(ShowActive(&page));
-    auto* decimals = Named<QComboBox>(&page, QStringLiteral("Decimals"));
-    auto* style = Named<QComboBox>(&page, QStringLiteral("Display style"));
-    auto* thousands = Named<QComboBox>(&page, QStringLiteral("Thousands style"));
+    auto* decimals = Named<QComboBox>(&page, TextId::NameDecimals);
+    auto* style = Named<QComboBox>(&page, TextId::NameDisplayStyle);
+    auto* thousands = Named<QComboBox>(&page, TextId::NameThousandsStyle);
     ASSERT_TRUE(decimals && style && thousands);
 
     EXPECT_EQ(decimals->count(), 16);
@@ -232,9 +232,10 @@ TEST(KeypadPage, ASettingOutsideTheListSelectsNoEntry) {
     settings.showAs = -1;
     settings.kommaStyle = 3;
     CKeypadPage page(settings);
-    for (const char* name : {"Decimals", "Display style", "Thousands style"}) {
-        SCOPED_TRACE(name);
-        auto* list = Named<QComboBox>(&page, QString::fromUtf8(name));
+    for (const TextId name :
+         {TextId::NameDecimals, TextId::NameDisplayStyle, TextId::NameThousandsStyle}) {
+        SCOPED_TRACE(Tr(name).toStdString());
+        auto* list = Named<QComboBox>(&page, name);
         ASSERT_NE(list, nullptr);
         EXPECT_EQ(list->currentIndex(), -1);
     }

@@ -11,6 +11,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "text/Texts.h"
 #include "ui/CLogicPage.h"
@@ -32,11 +33,18 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(page_.get()));
     }
 
-    QLineEdit* Field(const char* name) const {
-        return Named<QLineEdit>(page_.get(), QString::fromLatin1(name));
+    // The fields and lists by the operand's name: "A", "B" or "Output".
+    QLineEdit* Field(std::string_view name) const {
+        const TextId id = name == "A"   ? TextId::NameLogicA
+                          : name == "B" ? TextId::NameLogicB
+                                        : TextId::NameLogicOutput;
+        return Named<QLineEdit>(page_.get(), id);
     }
-    QComboBox* List(const char* name) const {
-        return Named<QComboBox>(page_.get(), QString::fromLatin1(name) + QStringLiteral(" base"));
+    QComboBox* List(std::string_view name) const {
+        const TextId id = name == "A"   ? TextId::NameLogicABase
+                          : name == "B" ? TextId::NameLogicBBase
+                                        : TextId::NameLogicOutputBase;
+        return Named<QComboBox>(page_.get(), id);
     }
     QString Shown(const char* name) const { return Field(name)->text(); }
 

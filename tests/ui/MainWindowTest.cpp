@@ -654,7 +654,7 @@ TEST_F(MainWindowTest, OptionsApplyTopmostAndTheOutputWindowRule) {
     bool sawOptions = false;
     WithNextModal([&](QDialog* dialog) {
         sawOptions = qobject_cast<COptionsDlg*>(dialog) != nullptr;
-        if (QAbstractButton* onTop = Button(dialog, QStringLiteral("Always On Top"))) {
+        if (QAbstractButton* onTop = Button(dialog, Tr(TextId::OptionsAlwaysOnTop))) {
             onTop->click();
         }
     });
@@ -916,11 +916,11 @@ TEST_F(MainWindowTest, TheLogicPageWorksOnItsOwn) {
     ShowTab(2);
     CLogicPage* logic = window_->LogicPage();
     QComboBox* aBase = logic->BaseList(LogicField::A);
-    QTest::mouseClick(PageField(logic, "A"), Qt::LeftButton);
+    QTest::mouseClick(logic->Field(LogicField::A), Qt::LeftButton);
     aBase->setFocus();
     QTest::keyClick(aBase, Qt::Key_End);
-    for (const char* name : {"A", "B", "Output"}) {
-        EXPECT_EQ(PageField(logic, name)->text(), QStringLiteral("00000000")) << name;
+    for (const LogicField field : {LogicField::A, LogicField::B, LogicField::Output}) {
+        EXPECT_EQ(logic->Field(field)->text(), QStringLiteral("00000000"));
     }
     EXPECT_EQ(logic->BaseList(LogicField::Output)->currentText(), QStringLiteral("Hex"));
     TypeIntoPage(logic, "A", "FF");
@@ -931,7 +931,7 @@ TEST_F(MainWindowTest, TheLogicPageWorksOnItsOwn) {
     } rows[] = {{"and", "0000000F"}, {"or", "000000FF"}, {"xor", "000000F0"}};
     for (const auto& row : rows) {
         QTest::mouseClick(Button(logic, QString::fromLatin1(row.button)), Qt::LeftButton);
-        EXPECT_EQ(PageField(logic, "Output")->text(), QString::fromLatin1(row.output));
+        EXPECT_EQ(logic->Field(LogicField::Output)->text(), QString::fromLatin1(row.output));
     }
     EXPECT_EQ(ExpressionText(), QStringLiteral("7"));
     EXPECT_EQ(ResultText(), QStringLiteral("7"));

@@ -16,25 +16,25 @@
 namespace quillex {
 namespace {
 
-constexpr const char* kStoreStack = "Store Stack Content";
-constexpr const char* kAlwaysOnTop = "Always On Top";
-constexpr const char* kToolTips = "Show Tips on Mouse over Buttons";
-constexpr const char* kShowSplash = "Show Tips of the Day";
-constexpr const char* kComma = "Use \",\" for Comma";
-constexpr const char* kPoint = "\".\" for Comma";
-constexpr const char* kCopyAlways = "Copy result automaticly to the Clipboard";
+constexpr TextId kStoreStack = TextId::OptionsStoreStack;
+constexpr TextId kAlwaysOnTop = TextId::OptionsAlwaysOnTop;
+constexpr TextId kToolTips = TextId::OptionsToolTips;
+constexpr TextId kShowSplash = TextId::OptionsShowSplash;
+constexpr TextId kComma = TextId::OptionsUseComma;
+constexpr TextId kPoint = TextId::OptionsUsePoint;
+constexpr TextId kCopyAlways = TextId::OptionsCopyAlways;
 
-QAbstractButton* Button(const QWidget& dialog, const char* name) {
-    return Named<QAbstractButton>(dialog, QString::fromUtf8(name));
+QAbstractButton* Button(const QWidget& dialog, TextId name) {
+    return Named<QAbstractButton>(&dialog, name);
 }
 
-void Click(const QWidget& dialog, const char* name) {
+void Click(const QWidget& dialog, TextId name) {
     if (QAbstractButton* button = Button(dialog, name)) {
         QTest::mouseClick(button, Qt::LeftButton);
     }
 }
 
-bool Marked(const QWidget& dialog, const char* name) {
+bool Marked(const QWidget& dialog, TextId name) {
     QAbstractButton* button = Button(dialog, name);
     return button != nullptr && button->isChecked();
 }
@@ -74,7 +74,7 @@ TEST(OptionsDlg, MarksFollowTheSettingsWhenOpened) {
 
 TEST(OptionsDlg, EachSingleOptionTogglesOnlyItsOwnSetting) {
     struct Case {
-        const char* name;
+        TextId name;
         int Settings::*member;
     };
     const Case cases[] = {{kStoreStack, &Settings::storeStack},
@@ -83,7 +83,7 @@ TEST(OptionsDlg, EachSingleOptionTogglesOnlyItsOwnSetting) {
                           {kShowSplash, &Settings::showSplash},
                           {kCopyAlways, &Settings::copyAlways}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(Tr(c.name).toStdString());
         Settings settings;
         settings.*c.member = 5;  // any non-zero value counts as on and becomes 0
         Settings expected = settings;
@@ -105,14 +105,14 @@ TEST(OptionsDlg, EachSingleOptionTogglesOnlyItsOwnSetting) {
 TEST(OptionsDlg, CommaPairSwapsOnEveryClick) {
     struct Case {
         int useKomma;
-        const char* clicked;
+        TextId clicked;
         int expected;
     };
     // A click on the marked button moves the mark away from it, as does one on the other.
     const Case cases[] = {
         {0, kPoint, 1}, {0, kComma, 1}, {1, kComma, 0}, {1, kPoint, 0}, {3, kComma, 0}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.clicked) + " from " + std::to_string(c.useKomma));
+        SCOPED_TRACE(Tr(c.clicked).toStdString() + " from " + std::to_string(c.useKomma));
         Settings settings;
         settings.useKomma = c.useKomma;
         COptionsDlg dialog(settings);
@@ -143,7 +143,7 @@ TEST(OptionsDlg, EveryWayOfClosingKeepsTheChanges) {
                 QTest::keyClick(&dialog, Qt::Key_Return);
                 break;
             case Way::OkButton:
-                Click(dialog, "OK");
+                Click(dialog, TextId::OptionsOk);
                 break;
             case Way::CloseBox:
                 dialog.close();
@@ -163,8 +163,9 @@ TEST(OptionsDlg, TitleAndLabelsFollowTheLanguage) {
         const char* toolTipsLabel;
         int toolTipsWidth;
     };
-    const Case cases[] = {{Language::German, "Quillex Optionen", "ToolTips anzeigen", 73},
-                          {Language::English, "Quillex Options", kToolTips, 154}};
+    const Case cases[] = {
+        {Language::German, "Quillex Optionen", "ToolTips anzeigen", 73},
+        {Language::English, "Quillex Options", "Show Tips on Mouse over Buttons", 154}};
     const DialogUnits units(DialogUnits::DefaultDialogFont());
     for (const Case& c : cases) {
         SetLanguage(c.language);

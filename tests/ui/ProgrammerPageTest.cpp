@@ -30,6 +30,17 @@
 namespace quillex {
 namespace {
 
+// A button's accessible name in the current language, given by its English name: the four
+// icon buttons have names of their own, the others are named by their captions.
+QString ButtonName(const char* english) {
+    for (const ProgrammerKey& key : ProgrammerKeys()) {
+        if (key.name != TextId::NoText && Text(key.name, Language::English) == english) {
+            return Tr(key.name);
+        }
+    }
+    return QString::fromUtf8(english);
+}
+
 QString Q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -83,7 +94,7 @@ protected:
     }
 
     void Click(const char* name) {
-        auto* button = Named<QPushButton>(page_.get(), QString::fromUtf8(name));
+        auto* button = Named<QPushButton>(page_.get(), ButtonName(name));
         ASSERT_NE(button, nullptr) << name;
         QTest::mouseClick(button, Qt::LeftButton);
     }
@@ -310,8 +321,9 @@ TEST_F(ProgrammerPageTest, ButtonsIssueTheirCommandsInTableOrder) {
     const QRect pageRect(0, 0, 210, 111);
     for (std::size_t i = 0; i < keys.size(); ++i) {
         const ProgrammerKey& key = keys[i];
-        SCOPED_TRACE(std::string(key.name));
-        auto* button = Named<QPushButton>(page_.get(), Q(key.name));
+        const QString name = key.name == TextId::NoText ? Q(key.label) : Tr(key.name);
+        SCOPED_TRACE(name.toStdString());
+        auto* button = Named<QPushButton>(page_.get(), name);
         ASSERT_NE(button, nullptr);
         EXPECT_EQ(button->text(), Q(key.label));
         EXPECT_EQ(button->geometry(), units.Rect(key.x, key.y, key.width, key.height));
@@ -369,9 +381,11 @@ TEST_F(ProgrammerPageTest, CaptionColoursFollowTheWidth) {
 TEST_F(ProgrammerPageTest, TheFourMoveButtonsHaveIconsThatTellThemApart) {
     Open(8);
     std::set<QByteArray> pictures;
-    for (const char* name : {"Shift left", "Shift right", "Rotate right", "Rotate left"}) {
-        auto* button = Named<QPushButton>(page_.get(), QString::fromLatin1(name));
-        ASSERT_FALSE(button->icon().isNull()) << name;
+    for (const TextId name :
+         {TextId::ProgrammerNameShiftLeft, TextId::ProgrammerNameShiftRight,
+          TextId::ProgrammerNameRotateRight, TextId::ProgrammerNameRotateLeft}) {
+        auto* button = Named<QPushButton>(page_.get(), name);
+        ASSERT_FALSE(button->icon().isNull()) << Tr(name).toStdString();
         const QImage image = button->icon().pixmap(button->iconSize()).toImage();
         pictures.insert(QByteArray(reinterpret_cast<const char*>(image.constBits()),
                                    static_cast<qsizetype>(image.sizeInBytes())));
@@ -405,14 +419,14 @@ TEST_F(ProgrammerPageTest, TipsFollowTheLanguage) {
         SetLanguage(row.language);
         CProgrammerPage page;
         page.show();
+        auto* button = Named<QPushButton>(&page, ButtonName(row.button));
         SetLanguage(Language::German);
-        auto* button = Named<QPushButton>(&page, QString::fromUtf8(row.button));
         ASSERT_NE(button, nullptr);
         EXPECT_EQ(button->toolTip(), QString::fromUtf8(row.tip));
     }
     for (const ProgrammerKey& key : ProgrammerKeys()) {
-        EXPECT_FALSE(key.tipEnglish.empty()) << key.name;
-        EXPECT_FALSE(key.tipGerman.empty()) << key.name;
+        EXPECT_FALSE(Text(key.tip, Language::English).empty()) << key.label;
+        EXPECT_FALSE(Text(key.tip, Language::German).empty()) << key.label;
     }
 }
 

@@ -12,6 +12,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "ui/QtTexts.h"
+
 namespace quillex {
 
 template <typename T = QWidget>
@@ -28,6 +30,17 @@ T* Named(const QWidget* root, const QString& name) {
 template <typename T = QWidget>
 T* Named(const QWidget& root, const QString& name) {
     return Named<T>(&root, name);
+}
+
+// By the accessible name the text table gives in the current language.
+template <typename T = QWidget>
+T* Named(const QWidget* root, TextId name) {
+    return Named<T>(root, Tr(name));
+}
+
+template <typename T = QWidget>
+T* Named(const QWidget& root, TextId name) {
+    return Named<T>(&root, Tr(name));
 }
 
 inline bool ShowActive(QWidget* window) {
