@@ -78,6 +78,34 @@ TEST(CommandLine, ExitStatusTellsWhetherEveryInputGaveANumber) {
     EXPECT_EQ(Evaluate({"--eval", "-"}, "").status, 0);
 }
 
+// A stream buffer that takes `room` characters and then fails, like a full disk.
+class FullBuffer : public std::streambuf {
+public:
+    explicit FullBuffer(int room) : room_(room) {}
+
+protected:
+    int_type overflow(int_type c) override { return room_-- > 0 ? c : traits_type::eof(); }
+
+private:
+    int room_;
+};
+
+TEST(CommandLine, AnOutputThatCannotBeWrittenEndsTheRunWithItsOwnStatus) {
+    for (const int room : {0, 3}) {
+        SCOPED_TRACE(room);
+        FullBuffer full(room);
+        std::ostream out(&full);
+        std::istringstream in("1\n2\n3\n");
+        std::ostringstream err;
+        const CommandLine commandLine = ParseCommandLine({"--eval", "-", "--eval", "x"});
+        EXPECT_EQ(RunEvaluations(commandLine, in, out, err), kExitOutputFailed);
+        EXPECT_NE(err.str().find("could not be written"), std::string::npos);
+        std::istringstream none;
+        EXPECT_EQ(RunInteractive(ParseCommandLine({"--interactive"}), none, out, err),
+                  kExitOutputFailed);
+    }
+}
+
 TEST(CommandLine, OneEngineServesTheWholeRun) {
     // hex( with a blank reads the number text that the line before left behind.
     EXPECT_EQ(Evaluate({"--eval", "-"}, "20\nhex( pi)\n").out, "20\n32\n");

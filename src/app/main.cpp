@@ -42,10 +42,10 @@ int main(int argc, char** argv) {
             return 2;
         case CommandLine::Action::Help:
             std::cout << quillex::UsageText();
-            return 0;
+            return quillex::FinishOutput(std::cout, std::cerr, 0);
         case CommandLine::Action::Version:
             std::cout << quillex::VersionText();
-            return 0;
+            return quillex::FinishOutput(std::cout, std::cerr, 0);
         case CommandLine::Action::Evaluate:
             // No window system is touched: this works on machines without a display.
             return quillex::RunEvaluations(commandLine, std::cin, std::cout, std::cerr);

@@ -1,5 +1,7 @@
 #include "cli/CommandLine.h"
 
+#include <cerrno>
+#include <cstring>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -80,6 +82,35 @@ void StripLineEnd(std::string& line) {
     if (!line.empty() && line.back() == '\r') {
         line.pop_back();
     }
+}
+
+// Notes the first failure of the output stream, with the reason the system gave for it.
+class OutputCheck {
+public:
+    bool Good(const std::ostream& out) {
+        if (!out && error_ == 0) {
+            error_ = errno != 0 ? errno : EIO;
+        }
+        return static_cast<bool>(out);
+    }
+    int Error() const { return error_; }
+
+private:
+    int error_ = 0;
+};
+
+// Flushes the output; a failed write anywhere in the run is reported and turns the status into
+// kExitOutputFailed, since the caller did not get what it asked for.
+int FinishOutput(std::ostream& out, std::ostream& err, int status, OutputCheck& check) {
+    if (check.Good(out)) {
+        errno = 0;
+        out.flush();
+    }
+    if (check.Good(out)) {
+        return status;
+    }
+    err << "quillex: the output could not be written: " << std::strerror(check.Error()) << "\n";
+    return kExitOutputFailed;
 }
 
 }  // namespace
@@ -184,19 +215,23 @@ int RunEvaluations(const CommandLine& commandLine, std::istream& in, std::ostrea
     ExprEngine engine;
     std::optional<ProgrammerFields> bases = BasesPage(commandLine);
     bool allNumbers = true;
+    OutputCheck check;
     for (const std::string& expression : commandLine.expressions) {
         if (expression != "-") {
             allNumbers = EvaluateOne(engine, expression, settings, bases, out, err) && allNumbers;
-            continue;
+        } else {
+            // Once the output has failed, the rest of the input is not worth reading.
+            std::string line;
+            while (check.Good(out) && std::getline(in, line)) {
+                StripLineEnd(line);
+                allNumbers = EvaluateOne(engine, line, settings, bases, out, err) && allNumbers;
+            }
         }
-        std::string line;
-        while (std::getline(in, line)) {
-            StripLineEnd(line);
-            allNumbers = EvaluateOne(engine, line, settings, bases, out, err) && allNumbers;
+        if (!check.Good(out)) {
+            break;
         }
     }
-    out.flush();
-    return allNumbers ? 0 : 1;
+    return FinishOutput(out, err, allNumbers ? 0 : 1, check);
 }
 
 int RunInteractive(const CommandLine& commandLine, std::istream& in, std::ostream& out,
@@ -206,14 +241,20 @@ int RunInteractive(const CommandLine& commandLine, std::istream& in, std::ostrea
     const CalcSettings settings{xText, yText, commandLine.widthIndex, commandLine.display};
     ExprEngine engine;
     std::optional<ProgrammerFields> bases = BasesPage(commandLine);
+    OutputCheck check;
     out << "Quillex " << kVersion << ": type an expression; Ctrl+D ends.\n";
     std::string line;
-    while (out << "> " << std::flush, std::getline(in, line)) {
+    while (check.Good(out << "> " << std::flush) && std::getline(in, line)) {
         StripLineEnd(line);
         EvaluateOne(engine, line, settings, bases, out, err);
     }
     out << '\n';
-    return 0;
+    return FinishOutput(out, err, 0, check);
+}
+
+int FinishOutput(std::ostream& out, std::ostream& err, int status) {
+    OutputCheck check;
+    return FinishOutput(out, err, status, check);
 }
 
 std::string UsageText() {
@@ -237,7 +278,7 @@ std::string UsageText() {
            "  --help, --version\n"
            "\n"
            "Exit status: 0 when every input gave a number, 1 when one gave a message,\n"
-           "2 for bad usage.\n";
+           "2 for bad usage, 3 when the output could not be written.\n";
 }
 
 std::string VersionText() {

@@ -27,14 +27,23 @@ struct CommandLine {
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
+// The exit status when the output could not be written (a full disk, a closed stdout).
+inline constexpr int kExitOutputFailed = 3;
+
 // Runs the --eval inputs: one result line per input on `out`, the too-long message on `err`.
-// Returns 0 when every input gave a number, 1 when one gave a message instead.
+// Returns 0 when every input gave a number, 1 when one gave a message instead, and
+// kExitOutputFailed when the output could not be written.
 int RunEvaluations(const CommandLine& commandLine, std::istream& in, std::ostream& out,
                    std::ostream& err);
 
 // Reads expressions from `in` and prints their results until the input ends.
 int RunInteractive(const CommandLine& commandLine, std::istream& in, std::ostream& out,
                    std::ostream& err);
+
+// Flushes what was written to `out`: `status` when all of it got through, otherwise the
+// failure is reported on `err` and the status is kExitOutputFailed. The two runs above end
+// with it.
+int FinishOutput(std::ostream& out, std::ostream& err, int status);
 
 std::string UsageText();
 std::string VersionText();
