@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 #include "store/Settings.h"
 #include "ui/Commands.h"
@@ -20,9 +22,45 @@ constexpr int kPageWidth = 210;
 constexpr int kPageHeight = 112;
 constexpr int kDecimalsCount = 16;  // "0" to "15"
 
-// A list that shows the setting when it is one of its entries, and no entry otherwise.
+// A list that shows the setting when it is one of its entries. A stored value outside the
+// list is calculated with as its first entry (0 decimals, Standard, no separators), so the list
+// shows that; the setting itself stays as stored until the user chooses.
 void ShowSetting(QComboBox* list, int value) {
-    list->setCurrentIndex(value >= 0 && value < list->count() ? value : -1);
+    list->setCurrentIndex(value >= 0 && value < list->count() ? value : 0);
+}
+
+// Makes the list's font smaller, where needed, until its widest entry fits the closed list,
+// so that no entry is cut off whatever the face and the scale.
+void FitEntries(QComboBox* list) {
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    option.frame = true;
+    // The label keeps a small margin inside the edit field on every style.
+    constexpr int kLabelMargin = 4;
+    const int room =
+        list->style()
+            ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list)
+            .width() -
+        kLabelMargin;
+    QFont font = list->font();
+    for (;;) {
+        const QFontMetrics metrics(font);
+        int widest = 0;
+        for (int i = 0; i < list->count(); ++i) {
+            widest = qMax(widest, metrics.horizontalAdvance(list->itemText(i)));
+        }
+        const bool inPixels = font.pixelSize() > 0;
+        const qreal size = inPixels ? font.pixelSize() : font.pointSizeF();
+        if (widest <= room || size <= 6) {
+            break;
+        }
+        if (inPixels) {
+            font.setPixelSize(font.pixelSize() - 1);
+        } else {
+            font.setPointSizeF(size - 0.5);
+        }
+    }
+    list->setFont(font);
 }
 
 }  // namespace
@@ -87,6 +125,9 @@ CKeypadPage::CKeypadPage(Settings& settings, QWidget* parent)
     thousands_->addItems(
         {Tr(TextId::ThousandsNone), Tr(TextId::ThousandsPoints), Tr(TextId::ThousandsCommas)});
     units.Place(thousands_, 123, 88, 81, 12);
+    for (QComboBox* list : {decimals_, style_, thousands_}) {
+        FitEntries(list);
+    }
 
     ShowSetting(decimals_, settings_.digits);
     ShowSetting(style_, settings_.showAs);

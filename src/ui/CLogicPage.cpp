@@ -1,7 +1,6 @@
 #include "ui/CLogicPage.h"
 
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,6 +10,7 @@
 #include "ui/DialogUnits.h"
 #include "ui/QtCp1252.h"
 #include "ui/QtTexts.h"
+#include "ui/TitledFrame.h"
 #include "ui/TypingLimit.h"
 
 namespace quillex {
@@ -64,9 +64,9 @@ void CLogicPage::Build() {
     const DialogUnits units(font());
 
     // The frames first, so that the controls inside them lie above them.
-    auto* input = new QGroupBox(Tr(TextId::LogicInput), this);
+    auto* input = new TitledFrame(Tr(TextId::LogicInput), this);
     units.Place(input, 4, 2, 202, 62);
-    auto* output = new QGroupBox(Tr(TextId::LogicOutput), this);
+    auto* output = new TitledFrame(Tr(TextId::LogicOutput), this);
     units.Place(output, 4, 68, 202, 32);
 
     auto makeField = [this, &units](const FieldPlace& place) {

@@ -1,12 +1,12 @@
 #include "ui/COptionsDlg.h"
 
-#include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "store/Settings.h"
 #include "ui/DialogUnits.h"
 #include "ui/QtTexts.h"
+#include "ui/TitledFrame.h"
 
 namespace quillex {
 namespace {
@@ -39,8 +39,7 @@ COptionsDlg::COptionsDlg(Settings& settings, QWidget* parent)
     setFixedSize(units.X(175), units.Y(151));
 
     auto group = [&](TextId id, int x, int y, int w, int h) {
-        auto* box = new QGroupBox(Tr(id), this);
-        box->setAccessibleName(box->title());
+        auto* box = new TitledFrame(Tr(id), this);
         units.Place(box, x, y, w, h);
     };
     // The groups only frame the buttons: the buttons are the dialog's own children, so that

@@ -226,7 +226,7 @@ TEST(KeypadPage, ListsShowAndStoreTheSettings) {
     EXPECT_EQ(evaluations.count(), 3);
 }
 
-TEST(KeypadPage, ASettingOutsideTheListSelectsNoEntry) {
+TEST(KeypadPage, ASettingOutsideTheListShowsTheFirstEntryThatIsUsedInstead) {
     Settings settings;
     settings.digits = 99;
     settings.showAs = -1;
@@ -237,7 +237,7 @@ TEST(KeypadPage, ASettingOutsideTheListSelectsNoEntry) {
         SCOPED_TRACE(Tr(name).toStdString());
         auto* list = Named<QComboBox>(&page, name);
         ASSERT_NE(list, nullptr);
-        EXPECT_EQ(list->currentIndex(), -1);
+        EXPECT_EQ(list->currentIndex(), 0);
     }
     EXPECT_EQ(settings.digits, 99);
 }

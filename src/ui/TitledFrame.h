@@ -1,0 +1,14 @@
+// A frame with its title set into the frame's top line, as dialogs lay out their controls:
+// a control placed just below the frame's top edge then lies inside the frame, not on its line.
+#pragma once
+
+#include <QGroupBox>
+
+namespace quillex {
+
+class TitledFrame : public QGroupBox {
+public:
+    TitledFrame(const QString& title, QWidget* parent);
+};
+
+}  // namespace quillex
