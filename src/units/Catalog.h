@@ -14,39 +14,39 @@
 
 namespace quillex {
 
+// A NUL-terminated field of N bytes holding the text filled with blanks to `width`; a text that
+// does not fit stops the build (std::array::at is not a constant expression past the end).
+template <std::size_t N>
+consteval std::array<char, N> CatalogField(std::string_view text, std::size_t width) {
+    std::array<char, N> field{};
+    std::size_t i = 0;
+    for (; i < text.size(); ++i) {
+        field.at(i) = text[i];
+    }
+    for (; i < width; ++i) {
+        field.at(i) = ' ';
+    }
+    field.at(i) = '\0';
+    return field;
+}
+
 class CatalogEntry {
 public:
     static constexpr std::size_t kNameSize = 60;  // bytes with the terminating NUL
     static constexpr std::size_t kUnitSize = 30;
     static constexpr std::size_t kValueSize = 30;
 
-    // Each text is filled with blanks to its width; a text that does not fit its field stops
-    // the build (std::array::at is not a constant expression past the end).
     consteval CatalogEntry(std::string_view name, std::size_t nameWidth, std::string_view unit,
                            std::size_t unitWidth, std::string_view value)
-        : name_(Field<kNameSize>(name, nameWidth)),
-          unit_(Field<kUnitSize>(unit, unitWidth)),
-          value_(Field<kValueSize>(value, 0)) {}
+        : name_(CatalogField<kNameSize>(name, nameWidth)),
+          unit_(CatalogField<kUnitSize>(unit, unitWidth)),
+          value_(CatalogField<kValueSize>(value, 0)) {}
 
     constexpr std::string_view Name() const { return name_.data(); }
     constexpr std::string_view Unit() const { return unit_.data(); }
     constexpr std::string_view Value() const { return value_.data(); }
 
 private:
-    template <std::size_t N>
-    static consteval std::array<char, N> Field(std::string_view text, std::size_t width) {
-        std::array<char, N> field{};
-        std::size_t i = 0;
-        for (; i < text.size(); ++i) {
-            field.at(i) = text[i];
-        }
-        for (; i < width; ++i) {
-            field.at(i) = ' ';
-        }
-        field.at(i) = '\0';
-        return field;
-    }
-
     std::array<char, kNameSize> name_;
     std::array<char, kUnitSize> unit_;
     std::array<char, kValueSize> value_;
