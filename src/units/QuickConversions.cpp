@@ -1,0 +1,181 @@
+#include "units/QuickConversions.h"
+
+#include <algorithm>
+#include <fstream>
+#include <span>
+
+namespace quillex {
+namespace {
+
+struct FixedConversion {
+    std::string_view label;
+    std::string_view appendedText;
+};
+
+// Imperial to metric: the labels and factors as the menu shows them, except that the nautical
+// mile converts into metres (1852) as its label says, not into kilometres.
+constexpr FixedConversion kImperialToMetric[] = {
+    {"acre        -> squared meter", ")*4046.856422"},
+    {"calorie     -> joule        ", ")*4.1855"},
+    {"foot        -> meter        ", ")*0.3048"},
+    {"gallon US   -> liter        ", ")*3.785411784"},
+    {"gallon UK   -> liter        ", ")*4.546099295"},
+    {"Horsepower  -> kilowatt     ", ")*0.745699871"},
+    {"inch        -> centimeter   ", ")*2.54"},
+    {"mile        -> kilometer    ", ")*1.609344"},
+    {"nautic mile -> meter        ", ")*1852"},
+    {"ounce       -> gram         ", ")*28.34952313"},
+    {"pound       -> kg           ", ")*0.45359237"},
+    {"yard        -> meter        ", ")*0.9144"},
+};
+
+constexpr FixedConversion kMetricToImperial[] = {
+    {"squared meter -> acre        ", ")/4046.856422"},
+    {"joule         -> calorie     ", ")/4.1855"},
+    {"meter         -> foot        ", ")/0.3048"},
+    {"liter         -> gallon US   ", ")/3.785411784"},
+    {"liter         -> gallon UK   ", ")/4.546099295"},
+    {"kilowatt      -> Horsepower  ", ")/0.745699871"},
+    {"centimeter    -> inch        ", ")/2.54"},
+    {"kilometer     -> mile        ", ")/1.609344"},
+    {"meter         -> nautic mile ", ")/1852"},
+    {"gram          -> ounce       ", ")/28.34952313"},
+    {"kg            -> pound       ", ")/0.45359237"},
+    {"meter         -> yard        ", ")/0.9144"},
+};
+
+static_assert(std::size(kImperialToMetric) + std::size(kMetricToImperial) == kFixedConversionCount);
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    return std::ranges::equal(a, b, [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+ConversionSubmenu FixedSubmenu(std::string_view title, std::string_view germanTitle,
+                               std::span<const FixedConversion> entries, int firstCommand) {
+    ConversionSubmenu submenu{title, germanTitle, {}};
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        submenu.items.push_back({std::string(entries[i].label), firstCommand + static_cast<int>(i),
+                                 std::string(entries[i].appendedText)});
+    }
+    return submenu;
+}
+
+std::string RecordAppendedText(const ConversionRecord& record) {
+    return ")*" + record.factor;
+}
+
+}  // namespace
+
+const std::array<ConversionCategory, 15> kConversionCategories = {{
+    {"Angle", "Angle      "},
+    {"Area", "Area       "},
+    {"Electricity", "Electricity"},
+    {"Energy", "Energy     "},
+    {"Force", "Force      "},
+    {"Illuminance", "Illuminance"},
+    {"Length", "Length     "},
+    {"Mass", "Mass       "},
+    {"Power", "Power      "},
+    {"Pressure", "Pressure   "},
+    {"Temperature", "Temperature"},
+    {"Time", "Time       "},
+    {"Torque", "Torque     "},
+    {"Velocity", "Velocity   "},
+    {"Volume", "Volume     "},
+}};
+
+ConversionTable ReadConversionTable(std::istream& in) {
+    ConversionTable table;
+    std::streambuf* buffer = in.rdbuf();
+    if (buffer == nullptr) {
+        return table;
+    }
+    constexpr int kEnd = std::char_traits<char>::eof();
+    int c = buffer->sbumpc();
+    for (std::size_t line = 0; line < table.size() && c != kEnd; ++line) {
+        std::array<std::string, 4> fields;
+        std::size_t stored = 0;
+        bool tooLong = false;
+        for (; c != kEnd && c != '\n'; c = buffer->sbumpc()) {
+            if (stored == fields.size()) {
+                continue;
+            }
+            if (c == ',') {
+                ++stored;
+            } else if (fields[stored].size() < kMaxConversionFieldLength) {
+                fields[stored] += static_cast<char>(c);
+            } else {
+                tooLong = true;
+            }
+        }
+        c = buffer->sbumpc();  // past the line feed
+        if (stored == fields.size() && !tooLong) {
+            table[line] = {std::move(fields[0]), std::move(fields[1]), std::move(fields[2]),
+                           std::move(fields[3])};
+        }
+    }
+    return table;
+}
+
+ConversionTable ReadConversionTableFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return {};
+    }
+    return ReadConversionTable(in);
+}
+
+std::vector<ConversionSubmenu> ConversionMenu(const ConversionTable& table) {
+    std::vector<ConversionSubmenu> menu;
+    menu.push_back(FixedSubmenu("&Imperial to Metric", "&Englisch nach Metrisch", kImperialToMetric,
+                                kCmdFixedConversionFirst));
+    menu.push_back(FixedSubmenu("&Metric to Imperial", "&Metrisch nach Englisch", kMetricToImperial,
+                                kCmdFixedConversionFirst + int(std::size(kImperialToMetric))));
+    for (const ConversionCategory& category : kConversionCategories) {
+        ConversionSubmenu submenu{category.label, category.label, {}};
+        for (std::size_t r = 0; r < table.size(); ++r) {
+            const ConversionRecord& record = table[r];
+            if (SameIgnoringCase(record.category, category.name)) {
+                submenu.items.push_back({record.from + " -> " + record.to,
+                                         kCmdConversionRecordFirst + static_cast<int>(r),
+                                         RecordAppendedText(record)});
+            }
+        }
+        menu.push_back(std::move(submenu));
+    }
+    return menu;
+}
+
+std::optional<std::string> AppendedTextFor(const ConversionTable& table, int command) {
+    const int fixed = command - kCmdFixedConversionFirst;
+    if (fixed >= 0 && fixed < static_cast<int>(kFixedConversionCount)) {
+        const std::size_t i = static_cast<std::size_t>(fixed);
+        const std::size_t half = std::size(kImperialToMetric);
+        return std::string(i < half ? kImperialToMetric[i].appendedText
+                                    : kMetricToImperial[i - half].appendedText);
+    }
+    const int record = command - kCmdConversionRecordFirst;
+    if (record < 0 || record >= static_cast<int>(table.size()) ||
+        table[static_cast<std::size_t>(record)] == ConversionRecord{}) {
+        return std::nullopt;
+    }
+    return RecordAppendedText(table[static_cast<std::size_t>(record)]);
+}
+
+std::string WrapExpression(std::string_view expression) {
+    if (expression.empty()) {
+        return {};
+    }
+    return "(" + std::string(expression) + ")";
+}
+
+std::string ConvertExpression(std::string_view expression, std::string_view appendedText) {
+    std::string text = WrapExpression(expression);
+    if (!text.empty()) {
+        text.pop_back();
+    }
+    return text + std::string(appendedText);
+}
+
+}  // namespace quillex
