@@ -7,7 +7,7 @@ QUILLEX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # Everything that builds, tests, benchmarks, fuzzes and checks the project on Debian 12.
 QUILLEX_PACKAGES=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
     clang libclang-rt-14-dev
     xvfb xauth

@@ -6,6 +6,9 @@
 
 #ifdef QUILLEX_WITH_WINDOW
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include "app/CMainCalcApp.h"
 #endif
@@ -22,6 +25,14 @@ int RunWindow([[maybe_unused]] int argc, [[maybe_unused]] char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillex"));
     QApplication::setOrganizationName(QStringLiteral("Vondrel"));
+    // Qt's own texts (field menus, the buttons of message boxes) in the window's language;
+    // Qt's own are English already.
+    QTranslator qtTexts;
+    if (quillex::CurrentLanguage() == quillex::Language::German &&
+        qtTexts.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtTexts);
+    }
     quillex::CMainCalcApp application;
     return application.Run();
 #else
