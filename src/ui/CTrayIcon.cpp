@@ -1,9 +1,11 @@
 #include "ui/CTrayIcon.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCursor>
 #include <QIcon>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QWidget>
 
 #include "ui/QtTexts.h"
@@ -91,13 +93,16 @@ bool CTrayIcon::IsAvailable() {
 void CTrayIcon::HandleActivation(QSystemTrayIcon::ActivationReason reason) {
     switch (ActionForActivation(reason)) {
         case TrayAction::ShowMenu:
-            // The owner comes to the front first, so that the menu closes when the user clicks
-            // elsewhere. A hidden owner stays hidden.
-            if (owner_ != nullptr && owner_->isVisible()) {
-                owner_->raise();
-                owner_->activateWindow();
+            // Some notification areas report the right button's press; the menu then waits
+            // for its release, as menus do. Those that report the release open it at once.
+            if (QGuiApplication::mouseButtons().testFlag(Qt::RightButton)) {
+                if (!menuAwaitsRelease_) {
+                    menuAwaitsRelease_ = true;
+                    qApp->installEventFilter(this);
+                }
+            } else {
+                PopUpMenu();
             }
-            menu_->popup(QCursor::pos());
             break;
         case TrayAction::Open:
             emit openRequested();
@@ -105,6 +110,26 @@ void CTrayIcon::HandleActivation(QSystemTrayIcon::ActivationReason reason) {
         case TrayAction::None:
             break;
     }
+}
+
+bool CTrayIcon::eventFilter(QObject* watched, QEvent* event) {
+    if (menuAwaitsRelease_ && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+        menuAwaitsRelease_ = false;
+        qApp->removeEventFilter(this);
+        PopUpMenu();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void CTrayIcon::PopUpMenu() {
+    // The owner comes to the front first, so that the menu closes when the user clicks
+    // elsewhere. A hidden owner stays hidden.
+    if (owner_ != nullptr && owner_->isVisible()) {
+        owner_->raise();
+        owner_->activateWindow();
+    }
+    menu_->popup(QCursor::pos());
 }
 
 }  // namespace quillex

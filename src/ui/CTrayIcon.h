@@ -46,12 +46,18 @@ signals:
     void infoRequested();
     void quitRequested();
 
+protected:
+    // Watches for the right button's release while the menu waits for it.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void HandleActivation(QSystemTrayIcon::ActivationReason reason);
+    void PopUpMenu();
 
     QSystemTrayIcon* icon_ = nullptr;
     std::unique_ptr<QMenu> menu_;  // a top-level popup, so not owned through a parent
     QPointer<QWidget> owner_;
+    bool menuAwaitsRelease_ = false;
 };
 
 }  // namespace quillex

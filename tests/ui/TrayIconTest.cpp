@@ -8,6 +8,8 @@
 #include "text/Texts.h"
 #include "ui/CTrayIcon.h"
 
+#include "UiTestSupport.h"
+
 #include <array>
 
 namespace quillex {
@@ -116,6 +118,16 @@ TEST(TrayIcon, ActivationsOfTheIcon) {
     EXPECT_TRUE(tray.Menu()->isVisible());
     EXPECT_FALSE(owner.isVisible());
     EXPECT_EQ(spies.Counts(), (std::array<qsizetype, 4>{1, 0, 0, 0}));
+    tray.Menu()->hide();
+
+    // Reported while the right button is still down, the menu waits for its release.
+    QWidget surface;
+    ASSERT_TRUE(ShowActive(&surface));
+    QTest::mousePress(&surface, Qt::RightButton);
+    emit icon->activated(QSystemTrayIcon::Context);
+    EXPECT_FALSE(tray.Menu()->isVisible());
+    QTest::mouseRelease(&surface, Qt::RightButton);
+    EXPECT_TRUE(tray.Menu()->isVisible());
     tray.Menu()->hide();
 }
 
