@@ -1,11 +1,11 @@
 #include "store/TapeFile.h"
 
+#include "store/AtomicFile.h"
 #include "text/Cp1252.h"
 
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -93,19 +93,12 @@ std::optional<std::vector<TapeEntry>> LoadTape(const QString& path) {
     return DecodeTape(bytes);
 }
 
-bool SaveTape(const QString& path, const std::vector<TapeEntry>& entries) {
-    // The new content goes to a temporary file beside the old one and replaces it only once
-    // it is complete, so an interrupted or failed save keeps the previous tape.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
+bool SaveTape(const QString& path, const std::vector<TapeEntry>& entries, QString* error) {
+    const QString failure = ReplaceFileContent(path, EncodeTape(entries));
+    if (error != nullptr) {
+        *error = failure;
     }
-    const QByteArray bytes = EncodeTape(entries);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return failure.isEmpty();
 }
 
 }  // namespace quillex

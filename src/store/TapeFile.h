@@ -29,8 +29,9 @@ QString TapeFilePath();
 std::optional<std::vector<TapeEntry>> LoadTape(const QString& path);
 
 // Replaces the file atomically, so that a failed write leaves the previous file intact.
-// Texts are cut to 127 characters of code page 1252. Returns false when the write failed.
-bool SaveTape(const QString& path, const std::vector<TapeEntry>& entries);
+// Texts are cut to 127 characters of code page 1252. Returns false when the write failed,
+// with the reason in `error` when given.
+bool SaveTape(const QString& path, const std::vector<TapeEntry>& entries, QString* error = nullptr);
 
 // The byte form of the file, for the two functions above and for tests.
 QByteArray EncodeTape(const std::vector<TapeEntry>& entries);

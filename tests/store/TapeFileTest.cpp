@@ -146,7 +146,10 @@ TEST_F(TapeFileTest, NothingLoadsFromAMissingFileOrADirectory) {
 }
 
 TEST_F(TapeFileTest, FailedSaveKeepsTheOldFile) {
-    EXPECT_FALSE(SaveTape(dir_.filePath(QStringLiteral("missing/Stack.psz")), NumberedEntries(1)));
+    QString error;
+    EXPECT_FALSE(
+        SaveTape(dir_.filePath(QStringLiteral("missing/Stack.psz")), NumberedEntries(1), &error));
+    EXPECT_FALSE(error.isEmpty());
 
     ASSERT_TRUE(SaveTape(Path(), NumberedEntries(3)));
     const QByteArray before = ReadFile();
@@ -166,10 +169,18 @@ TEST_F(TapeFileTest, FailedSaveKeepsTheOldFile) {
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{QStringLiteral("Stack.psz")});
 }
 
-TEST_F(TapeFileTest, SaveReplacesALongerFile) {
+TEST_F(TapeFileTest, SaveReplacesALongerFileAndWhatAnInterruptedSaveLeft) {
     ASSERT_TRUE(SaveTape(Path(), NumberedEntries(100)));
-    ASSERT_TRUE(SaveTape(Path(), NumberedEntries(2)));
+    // A save killed before its rename leaves its temporary file; the next one replaces it.
+    QFile leftover(Path() + QStringLiteral(".new"));
+    ASSERT_TRUE(leftover.open(QIODevice::WriteOnly));
+    leftover.write(QByteArray(5000, 'x'));
+    leftover.close();
+    QString error = QStringLiteral("not cleared");
+    ASSERT_TRUE(SaveTape(Path(), NumberedEntries(2), &error));
+    EXPECT_TRUE(error.isEmpty());
     EXPECT_EQ(ReadFile(), EncodeTape(NumberedEntries(2)));
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{QStringLiteral("Stack.psz")});
 }
 
 TEST(TapeFilePathTest, IsInTheCurrentDirectory) {
