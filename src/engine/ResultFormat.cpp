@@ -42,16 +42,6 @@ std::string WithPrefix(double quotient, const char* name) {
     return text;
 }
 
-void SwapPointsAndCommas(std::string& text) {
-    for (char& c : text) {
-        if (c == '.') {
-            c = ',';
-        } else if (c == ',') {
-            c = '.';
-        }
-    }
-}
-
 }  // namespace
 
 std::string FormatResult(double value, int style, int decimals) {
@@ -95,6 +85,16 @@ std::optional<std::string> FormatWithPrefix(double value) {
         }
     }
     return std::nullopt;
+}
+
+void SwapPointsAndCommas(std::string& text) {
+    for (char& c : text) {
+        if (c == '.') {
+            c = ',';
+        } else if (c == ',') {
+            c = '.';
+        }
+    }
 }
 
 std::string GroupThousands(std::string text) {

@@ -35,6 +35,9 @@ std::string FormatResult(double value, int style, int decimals);
 // negative values, values below 1e-18 and NaN.
 std::optional<std::string> FormatWithPrefix(double value);
 
+// Turns every '.' into ',' and every ',' into '.'.
+void SwapPointsAndCommas(std::string& text);
+
 // Inserts up to three thousands separators into the integer part and swaps '.' and ','.
 // The integer part is the leading run of digits (after an optional '-'), so an exponent or a
 // prefix word is never split.

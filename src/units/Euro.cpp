@@ -1,0 +1,75 @@
+#include "units/Euro.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+
+#include "engine/ResultFormat.h"
+
+namespace quillex {
+namespace {
+
+constexpr std::array<EuroRate, kCurrencyCount> kRates = {{
+    {13.7603f, "\xD6sterreichische Schilling", "ATS", 200},
+    {40.3399f, "Belgischer Franc", "BEF", 201},
+    {1.95583f, "Deutsche Mark", "DM", 202},
+    {166.386f, "Spanische Peseta", "ESP", 203},
+    {5.94573f, "Finnmark", "FIM", 204},
+    {6.55957f, "Franz\xF6sischer Franc", "FRF", 205},
+    {0.787564f, "Irisches Punt ", "IEP", 206},
+    {1936.27f, "Italienische Lira", "ITL", 207},
+    {40.3399f, "Luxemburgischer Franc", "LUF", 208},
+    {2.20371f, "Holl\xE4ndischer Gulden", "NLG", 209},
+    {200.482f, "Portugiesischer Escudo", "PTE", 210},
+}};
+
+}  // namespace
+
+std::span<const EuroRate> EuroRates() {
+    return kRates;
+}
+
+int ValidCurrencyIndex(int index) {
+    return index >= 0 && index < kCurrencyCount ? index : 0;
+}
+
+const EuroRate& CurrencyAt(int index) {
+    return kRates[static_cast<std::size_t>(ValidCurrencyIndex(index))];
+}
+
+std::string FormatEuroAmount(double amount, int thousands, bool decimalComma,
+                             bool lastEvaluationSucceeded) {
+    // "%.6f" of the largest double needs 316 characters.
+    char buffer[400];
+    std::snprintf(buffer, sizeof buffer, "%.6f", amount);
+    std::string text = buffer;
+    if (thousands != kThousandsNone) {
+        // Grouping also turns the decimal point into a comma; after a failed evaluation the
+        // digits stay ungrouped and only the swap of the comma style applies.
+        if (lastEvaluationSucceeded) {
+            text = GroupThousands(std::move(text));
+        }
+        if (thousands == kThousandsCommas) {
+            SwapPointsAndCommas(text);
+        }
+    } else if (decimalComma) {
+        std::replace(text.begin(), text.end(), '.', ',');
+    }
+    return text;
+}
+
+std::string EuroToCurrencyText(double value, int currencyIndex, int thousands, bool decimalComma,
+                               bool lastEvaluationSucceeded) {
+    const EuroRate& currency = CurrencyAt(currencyIndex);
+    const double amount = value * static_cast<double>(currency.rate);
+    return FormatEuroAmount(amount, thousands, decimalComma, lastEvaluationSucceeded) + " " +
+           std::string(currency.code);
+}
+
+std::string CurrencyToEuroText(double value, int currencyIndex, int thousands, bool decimalComma,
+                               bool lastEvaluationSucceeded) {
+    const double amount = value / static_cast<double>(CurrencyAt(currencyIndex).rate);
+    return FormatEuroAmount(amount, thousands, decimalComma, lastEvaluationSucceeded) + " Euro";
+}
+
+}  // namespace quillex
