@@ -33,5 +33,26 @@ TEST(Cp1252, Conversions) {
     EXPECT_FALSE(CodePointToCp1252(0x221A).has_value());
 }
 
+TEST(Cp1252, PastedTextBecomesWhatTheEngineReads) {
+    struct Row {
+        const char* pasted;
+        const char* typed;
+    };
+    const Row rows[] = {
+        {"3\u00d74\u22122", "3*4-2"},
+        {"2\u00b73\u00f74", "2*3/4"},
+        {"1\u20122\u20133\u20144", "1-2-3-4"},
+        {"1\u00a0000\u20092\u202f3", "1 000 2 3"},
+        {"\u221a2+\U0001F600x", "2+x"},  // outside the code page: left out
+        {"\xc3(1)\xff", "(1)"},          // invalid bytes: left out
+        {"\u00e4\u20ac5,5",
+         "\xe4\x80"
+         "5,5"},  // in the code page: kept
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(PastedTextToCp1252(row.pasted), row.typed) << row.pasted;
+    }
+}
+
 }  // namespace
 }  // namespace quillex

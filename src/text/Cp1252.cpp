@@ -25,6 +25,70 @@ void AppendUtf8(std::string& out, char32_t cp) {
     }
 }
 
+// The code point of the UTF-8 sequence at `i`, which moves past it; an invalid sequence gives
+// nothing and moves one byte on.
+std::optional<char32_t> DecodeUtf8(std::string_view utf8, std::size_t& i) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    std::size_t length = 0;
+    char32_t cp = 0;
+    char32_t minimum = 0;
+    if (lead < 0x80) {
+        length = 1;
+        cp = lead;
+    } else if ((lead & 0xE0) == 0xC0) {
+        length = 2;
+        cp = lead & 0x1F;
+        minimum = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3;
+        cp = lead & 0x0F;
+        minimum = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4;
+        cp = lead & 0x07;
+        minimum = 0x10000;
+    }
+    bool valid = length > 0 && i + length <= utf8.size();
+    for (std::size_t k = 1; valid && k < length; ++k) {
+        const auto next = static_cast<unsigned char>(utf8[i + k]);
+        valid = (next & 0xC0) == 0x80;
+        cp = (cp << 6) | (next & 0x3F);
+    }
+    valid = valid && cp >= minimum && cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF);
+    if (!valid) {
+        ++i;
+        return std::nullopt;
+    }
+    i += length;
+    return cp;
+}
+
+// What the user means by a typographic character that the engine does not read: the operator
+// or blank it stands for, or NUL for any other character.
+char TypedForTypographic(char32_t cp) {
+    switch (cp) {
+        case 0x00D7:  // multiplication sign
+        case 0x00B7:  // middle dot
+            return '*';
+        case 0x00F7:  // division sign
+            return '/';
+        case 0x2212:  // minus sign
+        case 0x2012:  // figure dash
+        case 0x2013:  // en dash
+        case 0x2014:  // em dash
+            return '-';
+        case 0x00A0:  // no-break space
+        case 0x2007:  // figure space
+        case 0x2008:  // punctuation space
+        case 0x2009:  // thin space
+        case 0x200A:  // hair space
+        case 0x202F:  // narrow no-break space
+            return ' ';
+        default:
+            return '\0';
+    }
+}
+
 }  // namespace
 
 char32_t Cp1252ToCodePoint(unsigned char byte) {
@@ -51,41 +115,27 @@ std::string Utf8ToCp1252(std::string_view utf8, char replacement) {
     out.reserve(utf8.size());
     std::size_t i = 0;
     while (i < utf8.size()) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        std::size_t length = 0;
-        char32_t cp = 0;
-        char32_t minimum = 0;
-        if (lead < 0x80) {
-            length = 1;
-            cp = lead;
-        } else if ((lead & 0xE0) == 0xC0) {
-            length = 2;
-            cp = lead & 0x1F;
-            minimum = 0x80;
-        } else if ((lead & 0xF0) == 0xE0) {
-            length = 3;
-            cp = lead & 0x0F;
-            minimum = 0x800;
-        } else if ((lead & 0xF8) == 0xF0) {
-            length = 4;
-            cp = lead & 0x07;
-            minimum = 0x10000;
-        }
-        bool valid = length > 0 && i + length <= utf8.size();
-        for (std::size_t k = 1; valid && k < length; ++k) {
-            const auto next = static_cast<unsigned char>(utf8[i + k]);
-            valid = (next & 0xC0) == 0x80;
-            cp = (cp << 6) | (next & 0x3F);
-        }
-        valid = valid && cp >= minimum && cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF);
-        if (!valid) {
-            out += replacement;
-            ++i;
+        const std::optional<char32_t> cp = DecodeUtf8(utf8, i);
+        const auto byte = cp ? CodePointToCp1252(*cp) : std::nullopt;
+        out += byte ? static_cast<char>(*byte) : replacement;
+    }
+    return out;
+}
+
+std::string PastedTextToCp1252(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        const std::optional<char32_t> cp = DecodeUtf8(utf8, i);
+        if (!cp) {
             continue;
         }
-        const auto byte = CodePointToCp1252(cp);
-        out += byte ? static_cast<char>(*byte) : replacement;
-        i += length;
+        if (const char typed = TypedForTypographic(*cp); typed != '\0') {
+            out += typed;
+        } else if (const auto byte = CodePointToCp1252(*cp)) {
+            out += static_cast<char>(*byte);
+        }
     }
     return out;
 }

@@ -19,4 +19,9 @@ std::optional<unsigned char> CodePointToCp1252(char32_t codePoint);
 std::string Utf8ToCp1252(std::string_view utf8, char replacement = kUnmappableByte);
 std::string Cp1252ToUtf8(std::string_view text);
 
+// Pasted or dropped text as the engine reads it: multiplication signs and middle dots become
+// "*", the division sign "/", the minus sign and the dashes "-", no-break and thin spaces
+// blanks; other characters outside the code page and invalid bytes are left out.
+std::string PastedTextToCp1252(std::string_view utf8);
+
 }  // namespace quillex
