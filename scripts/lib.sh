@@ -4,7 +4,9 @@
 
 QUILLEX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-# Everything that builds, tests, benchmarks, fuzzes and checks the project on Debian 12.
+# Everything that builds, tests, benchmarks, fuzzes, checks and packages the project on Debian
+# 12: the last line holds the validators of the menu entry and the metainfo, groff for the
+# manual page, dpkg-dev and file for the Debian package, rsvg-convert for scripts/render-icons.
 QUILLEX_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
@@ -12,6 +14,7 @@ QUILLEX_PACKAGES=(
     clang libclang-rt-14-dev
     xvfb xauth
     clang-format
+    desktop-file-utils appstream groff-base dpkg-dev file librsvg2-bin
 )
 
 quillex_log() {

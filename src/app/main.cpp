@@ -25,6 +25,10 @@ int RunWindow([[maybe_unused]] int argc, [[maybe_unused]] char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillex"));
     QApplication::setOrganizationName(QStringLiteral("Vondrel"));
+    // Ties the window to the menu entry quillex.desktop, so that docks and task bars show it
+    // under the entry's name and icon: it is the app id on Wayland. On X11 the window class,
+    // "quillex" and "Quillex" from the program's and the application's names, does the same.
+    QApplication::setDesktopFileName(QStringLiteral("quillex"));
     // Qt's own texts (field menus, the buttons of message boxes) in the window's language;
     // Qt's own are English already.
     QTranslator qtTexts;
