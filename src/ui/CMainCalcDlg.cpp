@@ -175,7 +175,7 @@ void CMainCalcDlg::Initialise() {
     showNormal();
     raise();
     activateWindow();
-    ApplyWidth(settings_.binBase);
+    ApplyWidth(settings_.widthIndex);
     alreadyPlaced_ = true;
     CentreOnScreen();
     secondReady_ = true;
@@ -315,13 +315,13 @@ void CMainCalcDlg::CreatePages() {
 }
 
 void CMainCalcDlg::ApplyWidth(int index) {
-    settings_.binBase = BitWidthFromIndex(index) ? index : kBitWidthCount - 1;
+    settings_.widthIndex = BitWidthFromIndex(index) ? index : kBitWidthCount - 1;
     programmer_->SetWidth(CurrentWidth());
     Evaluate();
 }
 
 BitWidth CMainCalcDlg::CurrentWidth() const {
-    const std::optional<BitWidth> width = BitWidthFromIndex(settings_.binBase);
+    const std::optional<BitWidth> width = BitWidthFromIndex(settings_.widthIndex);
     return width ? *width : *BitWidthFromIndex(kBitWidthCount - 1);
 }
 
@@ -567,15 +567,16 @@ void CMainCalcDlg::Evaluate() {
     }
 
     CalcSettings calc;
-    const std::string x = ToCp1252(settings_.xVal);
-    const std::string y = ToCp1252(settings_.yVal);
+    const std::string x = ToCp1252(settings_.xText);
+    const std::string y = ToCp1252(settings_.yText);
     calc.xText = x;
     calc.yText = y;
-    calc.widthIndex = settings_.binBase >= 0 && settings_.binBase <= 3 ? settings_.binBase : 3;
-    calc.display.style = settings_.showAs;
-    calc.display.decimals = settings_.digits;
-    calc.display.thousands = settings_.kommaStyle;
-    calc.display.decimalComma = settings_.useKomma != 0;
+    calc.widthIndex =
+        settings_.widthIndex >= 0 && settings_.widthIndex <= 3 ? settings_.widthIndex : 3;
+    calc.display.style = settings_.displayStyle;
+    calc.display.decimals = settings_.decimals;
+    calc.display.thousands = settings_.thousands;
+    calc.display.decimalComma = settings_.decimalComma != 0;
     const Calculation outcome = Calculate(engine_, text, calc);
 
     if (outcome.outcome == CalcOutcome::Succeeded) {
@@ -634,7 +635,7 @@ void CMainCalcDlg::PushToTape() {
         return;
     }
     const TapeEntry entry{input,
-                          FromCp1252(NormaliseForTape(ToCp1252(result), settings_.kommaStyle))};
+                          FromCp1252(NormaliseForTape(ToCp1252(result), settings_.thousands))};
     if (tape_.Push(entry)) {
         while (tapeLists_->Count() >= Tape::kCapacity) {
             tapeLists_->RemoveRow(tapeLists_->Count() - 1);

@@ -14,7 +14,6 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
@@ -43,11 +42,6 @@
 
 namespace quillex {
 namespace {
-
-QString SettingsFilePath() {
-    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return QDir(base).filePath(QStringLiteral("Vondrel/Quillex.conf"));
-}
 
 QString Stored(const char* name) {
     CSettingsKey key;
@@ -310,9 +304,9 @@ TEST_F(MainWindowTest, FiledResultsAreNormalised) {
     };
     for (const auto& c : cases) {
         Start([&](Settings& s) {
-            s.kommaStyle = c.thousands;
-            s.showAs = c.style;
-            s.digits = c.digits;
+            s.thousands = c.thousands;
+            s.displayStyle = c.style;
+            s.decimals = c.digits;
         });
         Type(c.input);
         EXPECT_EQ(ResultText(), QString::fromUtf8(c.shown)) << c.input;
@@ -550,7 +544,7 @@ TEST_F(MainWindowTest, XFieldFeedsTheEvaluation) {
     x->setFocus();
     QTest::keyClicks(x, QStringLiteral("2,5"));
     EXPECT_EQ(ResultText(), QStringLiteral("5"));
-    EXPECT_EQ(window_->CurrentSettings().xVal, QStringLiteral("2,5"));
+    EXPECT_EQ(window_->CurrentSettings().xText, QStringLiteral("2,5"));
 }
 
 TEST_F(MainWindowTest, CloseHidesAndSavesNothing) {
@@ -819,7 +813,7 @@ TEST_F(MainWindowTest, TheStoredWidthIsAppliedAtStartUp) {
             Store("BinBase", row.stored);
         }
         Start();
-        EXPECT_EQ(window_->CurrentSettings().binBase, row.index);
+        EXPECT_EQ(window_->CurrentSettings().widthIndex, row.index);
         EXPECT_EQ(ResultText(), QStringLiteral("Keine Eingabe"));
         ShowTab(1);
         EXPECT_EQ(Binary("Bin"), QString::fromLatin1(row.bin));
@@ -841,12 +835,12 @@ TEST_F(MainWindowTest, WidthButtonsStoreTheWidthAndEvaluateInIt) {
     Type("not(0)");
     EXPECT_EQ(ResultText(), QStringLiteral("4294967295"));
     ClickBinary("8 Bit");
-    EXPECT_EQ(window_->CurrentSettings().binBase, 1);
+    EXPECT_EQ(window_->CurrentSettings().widthIndex, 1);
     EXPECT_EQ(ResultText(), QStringLiteral("255"));
     EXPECT_EQ(Binary("Dec"), QStringLiteral("255"));
     EXPECT_EQ(Binary("2's"), QStringLiteral("-1"));
     ClickBinary("4 Bit");
-    EXPECT_EQ(window_->CurrentSettings().binBase, 0);
+    EXPECT_EQ(window_->CurrentSettings().widthIndex, 0);
     EXPECT_EQ(ResultText(), QStringLiteral("15"));
     EXPECT_EQ(Binary("Bin"), QStringLiteral("1111"));
     ClickBinary("16 Bit");
