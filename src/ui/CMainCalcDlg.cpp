@@ -24,6 +24,7 @@
 #include "bases/ProgrammerFields.h"
 #include "engine/Calculation.h"
 #include "store/CSettingsKey.h"
+#include "store/CalcSettingsFrom.h"
 #include "store/TapeFile.h"
 #include "ui/CInfoDlg.h"
 #include "ui/CKeypadPage.h"
@@ -315,14 +316,13 @@ void CMainCalcDlg::CreatePages() {
 }
 
 void CMainCalcDlg::ApplyWidth(int index) {
-    settings_.widthIndex = BitWidthFromIndex(index) ? index : kBitWidthCount - 1;
+    settings_.widthIndex = EffectiveWidthIndex(index);
     programmer_->SetWidth(CurrentWidth());
     Evaluate();
 }
 
 BitWidth CMainCalcDlg::CurrentWidth() const {
-    const std::optional<BitWidth> width = BitWidthFromIndex(settings_.widthIndex);
-    return width ? *width : *BitWidthFromIndex(kBitWidthCount - 1);
+    return *BitWidthFromIndex(EffectiveWidthIndex(settings_.widthIndex));
 }
 
 void CMainCalcDlg::SetFieldFonts() {
@@ -566,18 +566,7 @@ void CMainCalcDlg::Evaluate() {
         text = ToCp1252(input);
     }
 
-    CalcSettings calc;
-    const std::string x = ToCp1252(settings_.xText);
-    const std::string y = ToCp1252(settings_.yText);
-    calc.xText = x;
-    calc.yText = y;
-    calc.widthIndex =
-        settings_.widthIndex >= 0 && settings_.widthIndex <= 3 ? settings_.widthIndex : 3;
-    calc.display.style = settings_.displayStyle;
-    calc.display.decimals = settings_.decimals;
-    calc.display.thousands = settings_.thousands;
-    calc.display.decimalComma = settings_.decimalComma != 0;
-    const Calculation outcome = Calculate(engine_, text, calc);
+    const Calculation outcome = Calculate(engine_, text, CalcSettingsFrom(settings_));
 
     if (outcome.outcome == CalcOutcome::Succeeded) {
         lastResult_ = outcome.value;

@@ -85,8 +85,8 @@ private:
     void ApplyTopmost();
     void SetupToolButtons();
     void CreatePages();
-    // Stores the width index (any index outside 0..3 as 3, 32 bits), gives the width to the
-    // programmer page and evaluates.
+    // Stores the width index as the calculation takes it, gives the width to the programmer
+    // page and evaluates.
     void ApplyWidth(int index);
     BitWidth CurrentWidth() const;
     void RunProgrammerKey(const ProgrammerKey& key);

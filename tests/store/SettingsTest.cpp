@@ -1,4 +1,5 @@
 #include "store/CSettingsKey.h"
+#include "store/CalcSettingsFrom.h"
 #include "store/Settings.h"
 
 #include <gtest/gtest.h>
@@ -305,6 +306,32 @@ TEST_F(SettingsTest, MissingValueTakesItsDefaultButEmptyReadsZero) {
     EXPECT_EQ(s.showSplash, 1);
     EXPECT_EQ(s.widthIndex, 7);
     EXPECT_TRUE(loaded.firstRun);
+}
+
+TEST(CalcSettingsFromTest, TakesTheCalculationsValuesAndAnyOtherWidthAsThirtyTwoBits) {
+    Settings s;
+    s.xText = QString::fromUtf8("2,5 €");
+    s.yText = QStringLiteral("-1");
+    s.decimals = 3;
+    s.displayStyle = 2;
+    s.thousands = 1;
+    s.decimalComma = 7;
+    const CalcSettings calc = CalcSettingsFrom(s);
+    EXPECT_EQ(calc.xText, "2,5 \x80");
+    EXPECT_EQ(calc.yText, "-1");
+    EXPECT_EQ(calc.display.decimals, 3);
+    EXPECT_EQ(calc.display.style, 2);
+    EXPECT_EQ(calc.display.thousands, 1);
+    EXPECT_TRUE(calc.display.decimalComma);
+
+    const struct {
+        int stored, used;
+    } widths[] = {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 3}, {7, 3}, {-1, 3}, {INT_MIN, 3}};
+    for (const auto& width : widths) {
+        s.widthIndex = width.stored;
+        EXPECT_EQ(CalcSettingsFrom(s).widthIndex, width.used) << width.stored;
+        EXPECT_EQ(EffectiveWidthIndex(width.stored), width.used) << width.stored;
+    }
 }
 
 TEST(PlacementTest, ParsesTenFieldsOrNothing) {
