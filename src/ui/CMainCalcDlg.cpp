@@ -12,7 +12,6 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QStyle>
 #include <QTabBar>
 #include <QTextBlock>
@@ -34,9 +33,9 @@
 #include "ui/CProgrammerPage.h"
 #include "ui/CTapeLists.h"
 #include "ui/CTrayIcon.h"
+#include "ui/CWindowPlacement.h"
 #include "ui/Commands.h"
 #include "ui/DialogUnits.h"
-#include "ui/Docking.h"
 #include "ui/Help.h"
 #include "ui/KeypadKeys.h"
 #include "ui/ProgrammerKeys.h"
@@ -50,9 +49,6 @@ constexpr int kDialogWidth = 218;  // dialog units
 constexpr int kDialogHeight = 266;
 constexpr int kResultCellHeight = 34;  // pixels
 constexpr int kExpressionPixelSize = 16;
-constexpr unsigned kShowNormal = 1;
-constexpr unsigned kShowMinimised = 2;
-constexpr unsigned kShowMaximised = 3;
 
 // The first `count` characters of a text, counting a surrogate pair as one character as the
 // code page conversion does.
@@ -103,6 +99,7 @@ CMainCalcDlg::CMainCalcDlg(QWidget* parent)
     const DialogUnits units(dialogFont);
     setFixedSize(units.X(kDialogWidth), units.Y(kDialogHeight));
     setSizeGripEnabled(false);
+    placement_ = new CWindowPlacement(this, settings_);
 
     result_ = new QLineEdit(this);
     result_->setAccessibleName(QStringLiteral("Result"));
@@ -161,7 +158,7 @@ void CMainCalcDlg::Initialise() {
     initialised_ = true;
     SetupTrayIcon();
     LoadSettingsNow();
-    ApplyTopmost();
+    placement_->ApplyTopmost();
     setWindowIcon(QIcon(QStringLiteral(":/icons/quillex.png")));
     SetupToolButtons();
     CreatePages();
@@ -177,9 +174,7 @@ void CMainCalcDlg::Initialise() {
     raise();
     activateWindow();
     ApplyWidth(settings_.widthIndex);
-    alreadyPlaced_ = true;
-    CentreOnScreen();
-    secondReady_ = true;
+    placement_->FinishStartUp();
     keypad_->SetFocusReturn(true);
 }
 
@@ -198,68 +193,7 @@ void CMainCalcDlg::LoadSettingsNow() {
     key.Open();
     const LoadedPlacement loaded = LoadSettings(key, settings_);
     key.Close();
-
-    if (const std::optional<Placement> stored = ParsePlacement(loaded.windowPosition11)) {
-        // A position on no screen at all (a screen that is gone) would leave the window out
-        // of reach; it then keeps the position the platform gave it.
-        const QRect frame(QPoint(stored->left, stored->top), size());
-        bool onScreen = false;
-        for (const QScreen* screen : QGuiApplication::screens()) {
-            onScreen = onScreen || screen->availableGeometry().intersects(frame);
-        }
-        if (PlacementFits(*stored, CurrentPlacement()) && onScreen) {
-            move(stored->left, stored->top);
-        }
-    }
-    if (loaded.firstRun) {
-        CentreOnScreen();
-    }
-}
-
-void CMainCalcDlg::CentreOnScreen() {
-    if (alreadyPlaced_) {
-        if (settings_.moveOnTop != 0) {
-            alreadyPlaced_ = false;
-        }
-        return;
-    }
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr) {
-        return;
-    }
-    const QRect area = screen->geometry();
-    const QRect frame = frameGeometry();
-    const Point at = FirstRunPosition(frame.width(), frame.height(), area.width(), area.height());
-    move(area.x() + at.x, area.y() + at.y);
-    raise();
-    activateWindow();
-}
-
-// The normal rectangle holds the frame's position and the window's own size: the frame's size
-// is not known before the window is first shown on every desktop, the window's size is.
-Placement CMainCalcDlg::CurrentPlacement() const {
-    Placement placement;
-    placement.showCommand =
-        isMinimized() ? kShowMinimised : (isMaximized() ? kShowMaximised : kShowNormal);
-    const QPoint at = pos();
-    placement.left = at.x();
-    placement.top = at.y();
-    placement.right = at.x() + width();
-    placement.bottom = at.y() + height();
-    return placement;
-}
-
-void CMainCalcDlg::ApplyTopmost() {
-    const bool topmost = settings_.alwaysOnTop != 0;
-    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == topmost) {
-        return;
-    }
-    // Changing the flags hides a shown window; it comes back where it was.
-    const bool shown = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
-    if (shown) {
-        show();
-    }
+    placement_->Restore(loaded);
 }
 
 void CMainCalcDlg::SetupToolButtons() {
@@ -352,14 +286,9 @@ void CMainCalcDlg::LoadTapeNow() {
 // ---- Saving and ending ---------------------------------------------------------------------
 
 void CMainCalcDlg::SaveSettingsNow() {
-    SavedPlacement window;
-    const QRect frame = frameGeometry();
-    window.top = frame.top();
-    window.left = frame.left();
-    window.placement = CurrentPlacement();
     CSettingsKey key;
     key.Open();
-    SaveSettings(key, settings_, window);
+    SaveSettings(key, settings_, placement_->ForSaving());
     key.Close();
 }
 
@@ -530,7 +459,7 @@ void CMainCalcDlg::OpenOptions() {
     if (finished_) {
         return;
     }
-    ApplyTopmost();
+    placement_->ApplyTopmost();
     if (settings_.outPutWindow == 1) {
         HideOrMinimise();
     } else {
@@ -808,42 +737,6 @@ bool CMainCalcDlg::eventFilter(QObject* watched, QEvent* event) {
             break;
     }
     return QDialog::eventFilter(watched, event);
-}
-
-// ---- Docking -------------------------------------------------------------------------------
-
-void CMainCalcDlg::moveEvent(QMoveEvent* event) {
-    QDialog::moveEvent(event);
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (docking_ || screen == nullptr) {
-        return;
-    }
-    const QRect whole = screen->geometry();
-    const QRect free = screen->availableGeometry();
-    const std::optional<ScreenInsets> insets =
-        InsetsFromAvailableArea({whole.x(), whole.y(), whole.width(), whole.height()},
-                                {free.x(), free.y(), free.width(), free.height()});
-    if (!insets) {
-        return;
-    }
-    const QRect frame = frameGeometry();
-    const DockRequest request{
-        frame.x() - whole.x(), frame.y() - whole.y(), frame.width(), frame.height(),
-        whole.width(),         whole.height(),        *insets};
-    const DockedPosition docked = Dock(request);
-    if (docked.x == request.x && docked.y == request.y) {
-        dockedFrom_.reset();
-        return;
-    }
-    // A desktop that puts the window back where it was, rather than where it was asked to go,
-    // is not asked again for the same position: that would go on for ever.
-    if (dockedFrom_ == frame.topLeft()) {
-        return;
-    }
-    dockedFrom_ = frame.topLeft();
-    docking_ = true;
-    move(whole.x() + docked.x, whole.y() + docked.y);
-    docking_ = false;
 }
 
 }  // namespace quillex

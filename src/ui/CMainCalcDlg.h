@@ -4,10 +4,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QPoint>
-
-#include <memory>
-#include <optional>
 
 #include "engine/ExprEngine.h"
 #include "store/Settings.h"
@@ -26,6 +22,7 @@ class CLogicPage;
 class CPageTabCtrl;
 class CTapeLists;
 class CProgrammerPage;
+class CWindowPlacement;
 struct BitWidth;
 struct ProgrammerKey;
 class CTrayIcon;
@@ -71,7 +68,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
     void accept() override;
-    void moveEvent(QMoveEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Enter reaching the window itself runs the default command.
@@ -80,9 +76,6 @@ protected:
 private:
     void SetupTrayIcon();
     void LoadSettingsNow();
-    void CentreOnScreen();
-    Placement CurrentPlacement() const;
-    void ApplyTopmost();
     void SetupToolButtons();
     void CreatePages();
     // Stores the width index as the calculation takes it, gives the width to the programmer
@@ -118,15 +111,12 @@ private:
     double lastResult_ = 0;
     bool quitting_ = false;
     bool ready_ = false;
-    bool secondReady_ = false;
-    bool alreadyPlaced_ = false;
     bool initialised_ = false;
     bool finished_ = false;          // Quit has saved and closed the window for good
     bool evaluating_ = false;        // an evaluation runs (its message box may be open)
     bool ignoreTextChange_ = false;  // the program writes the expression field
-    bool docking_ = false;
-    std::optional<QPoint> dockedFrom_;  // the position the last docking move started from
 
+    CWindowPlacement* placement_ = nullptr;
     QLineEdit* result_ = nullptr;
     CTapeLists* tapeLists_ = nullptr;
     QListWidget* expressionTape_ = nullptr;  // the two lists of tapeLists_
