@@ -9,12 +9,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QMessageBox>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QStyle>
 #include <QTabBar>
-#include <QTextBlock>
 #include <QToolButton>
 
 #include <string>
@@ -26,6 +23,7 @@
 #include "store/CalcSettingsFrom.h"
 #include "store/TapeFile.h"
 #include "ui/CInfoDlg.h"
+#include "ui/CKeyRouter.h"
 #include "ui/CKeypadPage.h"
 #include "ui/CLogicPage.h"
 #include "ui/COptionsDlg.h"
@@ -50,27 +48,6 @@ constexpr int kDialogHeight = 266;
 constexpr int kResultCellHeight = 34;  // pixels
 constexpr int kExpressionPixelSize = 16;
 
-// The first `count` characters of a text, counting a surrogate pair as one character as the
-// code page conversion does.
-QString FirstCharacters(const QString& text, std::size_t count) {
-    qsizetype end = 0;
-    for (std::size_t n = 0; n < count && end < text.size(); ++n) {
-        const bool pair = text.at(end).isHighSurrogate() && end + 1 < text.size() &&
-                          text.at(end + 1).isLowSurrogate();
-        end += pair ? 2 : 1;
-    }
-    return text.left(end);
-}
-
-// The text without its last character (a surrogate pair counts as one).
-QString WithoutLastCharacter(const QString& text) {
-    qsizetype cut = text.size() - 1;
-    if (cut > 0 && text.at(cut).isLowSurrogate() && text.at(cut - 1).isHighSurrogate()) {
-        --cut;
-    }
-    return text.left(qMax<qsizetype>(0, cut));
-}
-
 // The largest pixel size of the face whose line height stays within the cell height.
 int PixelSizeForCellHeight(const QString& family, int cellHeight) {
     QFont font(family);
@@ -81,11 +58,6 @@ int PixelSizeForCellHeight(const QString& family, int cellHeight) {
         }
     }
     return 1;
-}
-
-bool IsKeypadOperator(int key) {
-    return key == Qt::Key_Asterisk || key == Qt::Key_Plus || key == Qt::Key_Minus ||
-           key == Qt::Key_Slash;
 }
 
 }  // namespace
@@ -111,33 +83,32 @@ CMainCalcDlg::CMainCalcDlg(QWidget* parent)
     resultColours.setColor(QPalette::Base, Qt::white);
     result_->setPalette(resultColours);
 
-    tapeLists_ = new CTapeLists(this, units);
+    tapeLists_ = new CTapeLists(this, units, tape_);
     expressionTape_ = tapeLists_->Expressions();
     resultTape_ = tapeLists_->Results();
 
-    expression_ = new QPlainTextEdit(this);
-    expression_->setAccessibleName(QStringLiteral("Expression"));
-    expression_->setToolTip(Tr(TextId::ExpressionFieldTip));
-    expression_->setTabChangesFocus(true);
-    expression_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    expression_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    expression_ = new CExpressionField(this);
     units.Place(expression_, 3, 112, 191, 29);
 
     tabs_ = new CPageTabCtrl(this);
     tabs_->setAccessibleName(QStringLiteral("Pages"));
     units.Place(tabs_, 3, 144, 212, 120);
 
-    connect(expression_, &QPlainTextEdit::textChanged, this, &CMainCalcDlg::OnExpressionChanged);
-    connect(tapeLists_, &CTapeLists::expressionChosen, this,
-            &CMainCalcDlg::OnExpressionTapeSelected);
-    connect(tapeLists_, &CTapeLists::resultChosen, this, &CMainCalcDlg::OnResultTapeSelected);
+    connect(expression_, &CExpressionField::edited, this, &CMainCalcDlg::Evaluate);
+    connect(expression_, &CExpressionField::focusEntering, this, &CMainCalcDlg::Evaluate);
+    connect(tapeLists_, &CTapeLists::expressionChosen, this, [this](const QString& expression) {
+        expression_->SetText(expression);
+        Evaluate();
+    });
+    connect(tapeLists_, &CTapeLists::resultChosen, this, [this](const QString& result) {
+        InsertText(result);
+        Evaluate();
+    });
+    connect(tapeLists_, &CTapeLists::commandRequested, this, &CMainCalcDlg::HandleCommand);
 
-    for (QWidget* own : {static_cast<QWidget*>(expression_), static_cast<QWidget*>(result_),
-                         static_cast<QWidget*>(expressionTape_), static_cast<QWidget*>(resultTape_),
-                         static_cast<QWidget*>(tabs_->tabBar())}) {
-        own->installEventFilter(this);
-    }
-    expressionTape_->viewport()->installEventFilter(this);
+    keys_ = new CKeyRouter(expression_, this);
+    connect(keys_, &CKeyRouter::commandRequested, this, &CMainCalcDlg::HandleCommand);
+    keys_->Watch({expression_, result_, expressionTape_, resultTape_, tabs_->tabBar()});
 }
 
 CMainCalcDlg::~CMainCalcDlg() {
@@ -223,7 +194,7 @@ void CMainCalcDlg::SetupToolButtons() {
         units.Place(button, def.x, def.y, def.width, def.height);
         const int side = qMax(1, qMin(button->width(), button->height()) - 4);
         button->setIconSize(QSize(side, side));
-        button->installEventFilter(this);
+        keys_->Watch({button});
         const int commandId = def.commandId;
         connect(button, &QToolButton::clicked, this,
                 [this, commandId] { HandleCommand(commandId); });
@@ -278,8 +249,7 @@ void CMainCalcDlg::SetFieldFonts() {
 
 void CMainCalcDlg::LoadTapeNow() {
     if (std::optional<std::vector<TapeEntry>> entries = LoadTape(TapeFilePath())) {
-        tape_.Assign(std::move(*entries));
-        tapeLists_->Fill(tape_);
+        tapeLists_->Assign(std::move(*entries));
     }
 }
 
@@ -388,7 +358,7 @@ void CMainCalcDlg::HandleCommand(int commandId) {
             OpenHelp(this);
             return;
         case kCmdDeleteStack:
-            DeleteStack();
+            tapeLists_->ClearAfterAsking();
             return;
         case kCmdDeleteAll:
             DeleteAll();
@@ -484,17 +454,8 @@ void CMainCalcDlg::Evaluate() {
     }
     evaluating_ = true;
 
-    QString input = expression_->toPlainText();
-    std::string text = ToCp1252(input);
-    if (text.size() > kMaxInputLength) {
-        QMessageBox tooLong(QMessageBox::Warning, Tr(TextId::InputTooLongCaption),
-                            Tr(TextId::InputTooLong), QMessageBox::Ok, this);
-        tooLong.exec();
-        input = FirstCharacters(input, kMaxInputLength);
-        SetExpressionText(input);
-        text = ToCp1252(input);
-    }
-
+    expression_->KeepWithinLimit();
+    const std::string text = ToCp1252(expression_->toPlainText());
     const Calculation outcome = Calculate(engine_, text, CalcSettingsFrom(settings_));
 
     if (outcome.outcome == CalcOutcome::Succeeded) {
@@ -509,40 +470,12 @@ void CMainCalcDlg::Evaluate() {
     if (outcome.outcome != CalcOutcome::NoInput && settings_.copyAlways != 0) {
         QGuiApplication::clipboard()->setText(result_->text());
     }
-    FocusExpression();
+    expression_->TakeFocus();
     evaluating_ = false;
 }
 
-void CMainCalcDlg::FocusExpression() {
-    expression_->setFocus(Qt::OtherFocusReason);
-    if (expression_->document()->isEmpty()) {
-        QTextCursor start = expression_->textCursor();
-        start.movePosition(QTextCursor::Start);
-        expression_->setTextCursor(start);
-        expression_->ensureCursorVisible();
-    }
-}
-
-void CMainCalcDlg::OnExpressionChanged() {
-    if (!ignoreTextChange_) {
-        Evaluate();
-    }
-}
-
-void CMainCalcDlg::SetExpressionText(const QString& text) {
-    ignoreTextChange_ = true;
-    expression_->setPlainText(text);
-    ignoreTextChange_ = false;
-    QTextCursor end = expression_->textCursor();
-    end.movePosition(QTextCursor::End);
-    expression_->setTextCursor(end);
-    expression_->ensureCursorVisible();
-}
-
 void CMainCalcDlg::InsertText(const QString& text) {
-    QTextCursor cursor = expression_->textCursor();
-    cursor.insertText(text);
-    expression_->setTextCursor(cursor);
+    expression_->InsertText(text);
 }
 
 void CMainCalcDlg::PushToTape() {
@@ -552,20 +485,13 @@ void CMainCalcDlg::PushToTape() {
     if (input.isEmpty()) {
         return;
     }
-    const TapeEntry entry{input,
-                          FromCp1252(NormaliseForTape(ToCp1252(result), settings_.thousands))};
-    if (tape_.Push(entry)) {
-        while (tapeLists_->Count() >= Tape::kCapacity) {
-            tapeLists_->RemoveRow(tapeLists_->Count() - 1);
-        }
-    }
-    tapeLists_->InsertRow(0, entry);
-    SetExpressionText(QString());
+    tapeLists_->File({input, FromCp1252(NormaliseForTape(ToCp1252(result), settings_.thousands))});
+    expression_->SetText(QString());
     Evaluate();
 }
 
 void CMainCalcDlg::DeleteLast() {
-    SetExpressionText(WithoutLastCharacter(expression_->toPlainText()));
+    expression_->DeleteLast();
     Evaluate();
 }
 
@@ -574,68 +500,11 @@ void CMainCalcDlg::DeleteAll() {
     // focus may lie in the menu.
     const QWidget* focus = focusWidget();
     if (focus == expressionTape_ || focus == resultTape_) {
-        tape_.Clear();
-        tapeLists_->Fill(tape_);
+        tapeLists_->Clear();
     } else {
-        SetExpressionText(QString());
+        expression_->SetText(QString());
     }
     Evaluate();
-}
-
-void CMainCalcDlg::DeleteStack() {
-    QMessageBox question(QMessageBox::Information, Tr(TextId::DeleteStackCaption),
-                         Tr(TextId::DeleteStackQuestion), QMessageBox::Ok | QMessageBox::Cancel,
-                         this);
-    question.setWindowModality(Qt::ApplicationModal);
-    question.setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    if (question.exec() == QMessageBox::Ok) {
-        tape_.Clear();
-        tapeLists_->Fill(tape_);
-    }
-}
-
-// ---- Tape lists ----------------------------------------------------------------------------
-
-void CMainCalcDlg::OnExpressionTapeSelected(int row) {
-    SetExpressionText(ExpressionFromTapeText(tape_.At(row).expression));
-    Evaluate();
-    resultTape_->setFocus(Qt::OtherFocusReason);
-}
-
-void CMainCalcDlg::OnResultTapeSelected(int row) {
-    InsertText(tape_.At(row).result);
-    Evaluate();
-    expressionTape_->setFocus(Qt::OtherFocusReason);
-}
-
-void CMainCalcDlg::ShowTapeMenu(const QPoint& viewportPos, const QPoint& globalPos) {
-    // The entry under the mouse, or the last one when the mouse is below it, becomes the
-    // selection without counting as the user's choice of an entry.
-    tapeLists_->SelectRowAt(viewportPos);
-
-    QMenu menu(this);
-    QAction* deleteItem = menu.addAction(Tr(TextId::TapeDeleteItem));
-    QAction* deleteAll = menu.addAction(Tr(TextId::TapeDeleteAll));
-    menu.addSeparator();
-    QAction* copyItem = menu.addAction(Tr(TextId::TapeCopyItem));
-    QAction* copyAll = menu.addAction(Tr(TextId::TapeCopyAll));
-    QAction* chosen = menu.exec(globalPos);
-    if (chosen == nullptr || finished_) {
-        return;
-    }
-    if (chosen == deleteItem) {
-        const int row = tapeLists_->SelectedRow();
-        if (row >= 0 && row < tape_.Size()) {
-            tape_.Remove(row);
-            tapeLists_->RemoveRow(row);
-        }
-    } else if (chosen == deleteAll) {
-        DeleteAll();
-    } else if (chosen == copyItem) {
-        QGuiApplication::clipboard()->setText(tape_.EntryClipboardText(tapeLists_->SelectedRow()));
-    } else if (chosen == copyAll) {
-        QGuiApplication::clipboard()->setText(tape_.AllClipboardText());
-    }
 }
 
 // ---- Mouse and keys ------------------------------------------------------------------------
@@ -678,65 +547,6 @@ void CMainCalcDlg::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
-}
-
-bool CMainCalcDlg::RouteKey(QObject* watched, QKeyEvent* event) {
-    const int key = event->key();
-    const Qt::KeyboardModifiers modifiers = event->modifiers();
-    const bool keypad = modifiers.testFlag(Qt::KeypadModifier);
-    const bool shift = modifiers.testFlag(Qt::ShiftModifier);
-    const bool digit = key >= Qt::Key_0 && key <= Qt::Key_9;
-
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        PushToTape();
-        return true;
-    }
-    if (key == Qt::Key_Escape) {
-        DeleteAll();
-        return true;
-    }
-    if (keypad && ((digit && !shift) || IsKeypadOperator(key))) {
-        expression_->setFocus(Qt::ShortcutFocusReason);
-        InsertText(QString(QChar(key)));
-        return true;
-    }
-    if (digit && !keypad && !shift && watched != expression_) {
-        // The digit is typed where the focus now is.
-        expression_->setFocus(Qt::ShortcutFocusReason);
-        QCoreApplication::sendEvent(expression_, event);
-        return true;
-    }
-    return false;
-}
-
-bool CMainCalcDlg::eventFilter(QObject* watched, QEvent* event) {
-    switch (event->type()) {
-        case QEvent::KeyPress:
-            if (watched != expressionTape_->viewport() &&
-                RouteKey(watched, static_cast<QKeyEvent*>(event))) {
-                return true;
-            }
-            break;
-        case QEvent::FocusIn:
-            if (watched == expression_) {
-                Evaluate();
-            }
-            break;
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick:
-            if (watched == expressionTape_->viewport()) {
-                auto* mouse = static_cast<QMouseEvent*>(event);
-                if (mouse->button() == Qt::RightButton) {
-                    expressionTape_->setFocus(Qt::MouseFocusReason);
-                    ShowTapeMenu(mouse->position().toPoint(), mouse->globalPosition().toPoint());
-                    return true;
-                }
-            }
-            break;
-        default:
-            break;
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 }  // namespace quillex

@@ -7,16 +7,16 @@
 
 #include "engine/ExprEngine.h"
 #include "store/Settings.h"
+#include "ui/CExpressionField.h"
 #include "ui/Tape.h"
 
 class QKeyEvent;
 class QLineEdit;
 class QListWidget;
-class QPlainTextEdit;
-class QToolButton;
 
 namespace quillex {
 
+class CKeyRouter;
 class CKeypadPage;
 class CLogicPage;
 class CPageTabCtrl;
@@ -52,7 +52,7 @@ public:
     void InsertText(const QString& text);
 
     // For tests and the pages.
-    QPlainTextEdit* ExpressionField() const { return expression_; }
+    CExpressionField* ExpressionField() const { return expression_; }
     QLineEdit* ResultField() const { return result_; }
     QListWidget* ExpressionTape() const { return expressionTape_; }
     QListWidget* ResultTape() const { return resultTape_; }
@@ -69,7 +69,6 @@ protected:
     void reject() override;
     void accept() override;
     void mousePressEvent(QMouseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     // Enter reaching the window itself runs the default command.
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -92,18 +91,9 @@ private:
     void OpenOptions();
     void OpenInfo();
 
-    // Writes the field's text without running Evaluate; the caret goes to the end.
-    void SetExpressionText(const QString& text);
-    void FocusExpression();
-    void OnExpressionChanged();
     void DeleteLast();
     void DeleteAll();
-    void DeleteStack();
-    void OnExpressionTapeSelected(int row);
-    void OnResultTapeSelected(int row);
-    void ShowTapeMenu(const QPoint& viewportPos, const QPoint& globalPos);
     void ShowBackgroundMenu(const QPoint& globalPos);
-    bool RouteKey(QObject* watched, QKeyEvent* event);
 
     ExprEngine engine_;
     Tape tape_;
@@ -112,16 +102,16 @@ private:
     bool quitting_ = false;
     bool ready_ = false;
     bool initialised_ = false;
-    bool finished_ = false;          // Quit has saved and closed the window for good
-    bool evaluating_ = false;        // an evaluation runs (its message box may be open)
-    bool ignoreTextChange_ = false;  // the program writes the expression field
+    bool finished_ = false;    // Quit has saved and closed the window for good
+    bool evaluating_ = false;  // an evaluation runs (its message box may be open)
 
     CWindowPlacement* placement_ = nullptr;
     QLineEdit* result_ = nullptr;
     CTapeLists* tapeLists_ = nullptr;
     QListWidget* expressionTape_ = nullptr;  // the two lists of tapeLists_
     QListWidget* resultTape_ = nullptr;
-    QPlainTextEdit* expression_ = nullptr;
+    CExpressionField* expression_ = nullptr;
+    CKeyRouter* keys_ = nullptr;
     CPageTabCtrl* tabs_ = nullptr;
     CKeypadPage* keypad_ = nullptr;
     CProgrammerPage* programmer_ = nullptr;

@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabBar>
@@ -275,6 +276,20 @@ TEST_F(MainWindowTest, TooLongInputIsCutByCharactersNotHalvesOfPairs) {
     Expression()->setPlainText(text);
     EXPECT_EQ(boxes.count, 1);
     EXPECT_EQ(ExpressionText(), QStringLiteral("1").repeated(124) + clef);
+}
+
+// Marked-up or formatted clipboard contents come in as their plain text, operators and all.
+TEST_F(MainWindowTest, PasteBringsInThePlainText) {
+    Start();
+    auto* data = new QMimeData;
+    data->setData(QStringLiteral("text/markdown"), "2*3*4");
+    data->setHtml(QStringLiteral("<b>9</b>"));
+    data->setText(QStringLiteral("2*3*4"));
+    QGuiApplication::clipboard()->setMimeData(data);
+    Type("1+");
+    Expression()->paste();
+    EXPECT_EQ(ExpressionText(), QStringLiteral("1+2*3*4"));
+    EXPECT_EQ(ResultText(), QStringLiteral("25"));
 }
 
 TEST_F(MainWindowTest, FullTapeDropsTheOldest) {
