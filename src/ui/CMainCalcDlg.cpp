@@ -6,18 +6,14 @@
 #include <QFontMetrics>
 #include <QIcon>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QStyle>
 #include <QTabBar>
 #include <QToolButton>
 
 #include <string>
 
-#include "bases/BitWidth.h"
-#include "bases/ProgrammerFields.h"
 #include "engine/Calculation.h"
 #include "store/CSettingsKey.h"
 #include "store/CalcSettingsFrom.h"
@@ -27,16 +23,16 @@
 #include "ui/CKeypadPage.h"
 #include "ui/CLogicPage.h"
 #include "ui/COptionsDlg.h"
+#include "ui/CPageKeys.h"
 #include "ui/CPageTabCtrl.h"
 #include "ui/CProgrammerPage.h"
 #include "ui/CTapeLists.h"
+#include "ui/CToolRow.h"
 #include "ui/CTrayIcon.h"
 #include "ui/CWindowPlacement.h"
 #include "ui/Commands.h"
 #include "ui/DialogUnits.h"
 #include "ui/Help.h"
-#include "ui/KeypadKeys.h"
-#include "ui/ProgrammerKeys.h"
 #include "ui/QtCp1252.h"
 #include "ui/QtTexts.h"
 
@@ -73,15 +69,8 @@ CMainCalcDlg::CMainCalcDlg(QWidget* parent)
     setSizeGripEnabled(false);
     placement_ = new CWindowPlacement(this, settings_);
 
-    result_ = new QLineEdit(this);
-    result_->setAccessibleName(QStringLiteral("Result"));
-    result_->setReadOnly(true);
-    result_->setToolTip(Tr(TextId::ResultFieldTip));
+    result_ = new CResultField(this);
     units.Place(result_, 3, 19, 211, 22);
-    QPalette resultColours = result_->palette();
-    resultColours.setColor(QPalette::Text, QColor(0, 0, 255));
-    resultColours.setColor(QPalette::Base, Qt::white);
-    result_->setPalette(resultColours);
 
     tapeLists_ = new CTapeLists(this, units, tape_);
     expressionTape_ = tapeLists_->Expressions();
@@ -131,7 +120,11 @@ void CMainCalcDlg::Initialise() {
     LoadSettingsNow();
     placement_->ApplyTopmost();
     setWindowIcon(QIcon(QStringLiteral(":/icons/quillex.png")));
-    SetupToolButtons();
+    tools_ = new CToolRow(this, DialogUnits(font()));
+    for (QToolButton* button : tools_->Buttons()) {
+        keys_->Watch({button});
+    }
+    connect(tools_, &CToolRow::commandRequested, this, &CMainCalcDlg::HandleCommand);
     CreatePages();
     setWindowTitle(Tr(TextId::MainCaption));
     SetFieldFonts();
@@ -144,7 +137,7 @@ void CMainCalcDlg::Initialise() {
     showNormal();
     raise();
     activateWindow();
-    ApplyWidth(settings_.widthIndex);
+    pageKeys_->ApplyWidth(settings_.widthIndex);
     placement_->FinishStartUp();
     keypad_->SetFocusReturn(true);
 }
@@ -167,41 +160,6 @@ void CMainCalcDlg::LoadSettingsNow() {
     placement_->Restore(loaded);
 }
 
-void CMainCalcDlg::SetupToolButtons() {
-    const DialogUnits units(font());
-    struct ToolButtonDef {
-        TextId tip;
-        QStyle::StandardPixmap icon;
-        int commandId;
-        int x, y, width, height;
-    };
-    // The other places of the row stay free for the currency, units, converter and
-    // mini-calculator buttons.
-    const ToolButtonDef buttons[] = {
-        {TextId::TipDeleteStack, QStyle::SP_TrashIcon, kCmdDeleteStack, 3, 2, 18, 15},
-        {TextId::TipOptions, QStyle::SP_FileDialogDetailedView, kCmdOptions, 130, 2, 18, 15},
-        {TextId::TipInfo, QStyle::SP_MessageBoxInformation, kCmdInfo, 148, 2, 18, 15},
-        {TextId::TipHide, QStyle::SP_TitleBarMinButton, kCmdHide, 196, 1, 18, 15},
-        {TextId::TipDeleteAll, QStyle::SP_DialogResetButton, kCmdDeleteAll, 198, 112, 16, 14},
-        {TextId::TipDelete, QStyle::SP_ArrowBack, kCmdDelete, 198, 128, 16, 13},
-    };
-    for (const ToolButtonDef& def : buttons) {
-        auto* button = new QToolButton(this);
-        button->setAccessibleName(EnglishName(def.tip));
-        button->setToolTip(Tr(def.tip));
-        button->setIcon(style()->standardIcon(def.icon, nullptr, button));
-        button->setAutoRaise(true);
-        units.Place(button, def.x, def.y, def.width, def.height);
-        const int side = qMax(1, qMin(button->width(), button->height()) - 4);
-        button->setIconSize(QSize(side, side));
-        keys_->Watch({button});
-        const int commandId = def.commandId;
-        connect(button, &QToolButton::clicked, this,
-                [this, commandId] { HandleCommand(commandId); });
-        button->show();
-    }
-}
-
 void CMainCalcDlg::CreatePages() {
     keypad_ = new CKeypadPage(settings_, this);
     keypad_->setAccessibleName(Tr(TextId::TabKeypad));
@@ -218,16 +176,9 @@ void CMainCalcDlg::CreatePages() {
     logic_ = new CLogicPage(this);
     logic_->setAccessibleName(Tr(TextId::TabLogic));
     tabs_->AddPage(Tr(TextId::TabLogic), 2, logic_);
-}
 
-void CMainCalcDlg::ApplyWidth(int index) {
-    settings_.widthIndex = EffectiveWidthIndex(index);
-    programmer_->SetWidth(CurrentWidth());
-    Evaluate();
-}
-
-BitWidth CMainCalcDlg::CurrentWidth() const {
-    return *BitWidthFromIndex(EffectiveWidthIndex(settings_.widthIndex));
+    pageKeys_ = new CPageKeys(expression_, result_, programmer_, settings_, this);
+    connect(pageKeys_, &CPageKeys::evaluateRequested, this, &CMainCalcDlg::Evaluate);
 }
 
 void CMainCalcDlg::SetFieldFonts() {
@@ -334,90 +285,31 @@ void CMainCalcDlg::accept() {
 // ---- Commands ------------------------------------------------------------------------------
 
 void CMainCalcDlg::HandleCommand(int commandId) {
-    switch (commandId) {
-        case kCmdOk:
-            PushToTape();
+    using Command = void (*)(CMainCalcDlg&);
+    static constexpr struct {
+        int id;
+        Command run;
+    } kCommands[] = {
+        {kCmdOk, [](CMainCalcDlg& w) { w.PushToTape(); }},
+        {kCmdCancel, [](CMainCalcDlg& w) { w.HideWindow(); }},
+        {kCmdHide, [](CMainCalcDlg& w) { w.HideWindow(); }},
+        {kCmdOpen, [](CMainCalcDlg& w) { w.Open(); }},
+        {kCmdOptions, [](CMainCalcDlg& w) { w.OpenOptions(); }},
+        {kCmdInfo, [](CMainCalcDlg& w) { CInfoDlg(&w).exec(); }},
+        {kCmdQuit, [](CMainCalcDlg& w) { w.Quit(); }},
+        {kCmdHelp, [](CMainCalcDlg& w) { OpenHelp(&w); }},
+        {kCmdDeleteStack, [](CMainCalcDlg& w) { w.tapeLists_->ClearAfterAsking(); }},
+        {kCmdDeleteAll, [](CMainCalcDlg& w) { w.DeleteAll(); }},
+        {kCmdDelete, [](CMainCalcDlg& w) { w.DeleteLast(); }},
+    };
+    for (const auto& command : kCommands) {
+        if (command.id == commandId) {
+            command.run(*this);
             return;
-        case kCmdCancel:
-        case kCmdHide:
-            HideWindow();
-            return;
-        case kCmdOpen:
-            Open();
-            return;
-        case kCmdOptions:
-            OpenOptions();
-            return;
-        case kCmdInfo:
-            OpenInfo();
-            return;
-        case kCmdQuit:
-            Quit();
-            return;
-        case kCmdHelp:
-            OpenHelp(this);
-            return;
-        case kCmdDeleteStack:
-            tapeLists_->ClearAfterAsking();
-            return;
-        case kCmdDeleteAll:
-            DeleteAll();
-            return;
-        case kCmdDelete:
-            DeleteLast();
-            return;
-        default:
-            break;
-    }
-    const auto keys = KeypadKeys();
-    const int key = commandId - kCmdKeypadFirst;
-    if (key >= 0 && key < static_cast<int>(keys.size())) {
-        InsertText(FromUtf8(keys[static_cast<std::size_t>(key)].insert));
-        if (keys[static_cast<std::size_t>(key)].evaluates) {
-            Evaluate();
         }
-        return;
     }
-    const auto programmerKeys = ProgrammerKeys();
-    const int programmerKey = commandId - kCmdProgrammerFirst;
-    if (programmerKey >= 0 && programmerKey < static_cast<int>(programmerKeys.size())) {
-        RunProgrammerKey(programmerKeys[static_cast<std::size_t>(programmerKey)]);
-    }
-}
-
-void CMainCalcDlg::RunProgrammerKey(const ProgrammerKey& key) {
-    std::optional<std::string> replacement;
-    switch (key.action) {
-        case ProgKeyAction::Width:
-            ApplyWidth(key.argument);
-            return;
-        case ProgKeyAction::Insert:
-            InsertText(FromUtf8(key.insert));
-            return;
-        case ProgKeyAction::InsertEvaluate:
-            InsertText(FromUtf8(key.insert));
-            Evaluate();
-            return;
-        case ProgKeyAction::Sign:
-            Evaluate();
-            replacement = SignText(ToCp1252(result_->text()), CurrentWidth());
-            break;
-        case ProgKeyAction::GetBit:
-            Evaluate();
-            replacement = GetBitText(ToCp1252(result_->text()));
-            break;
-        case ProgKeyAction::Parity:
-            Evaluate();
-            replacement = ParityText(ToCp1252(result_->text()));
-            break;
-        case ProgKeyAction::Invert:
-        case ProgKeyAction::Move:
-            // The page's own buttons.
-            return;
-    }
-    if (replacement) {
-        result_->setText(FromCp1252(*replacement));
-        result_->setCursorPosition(0);
+    if (pageKeys_ != nullptr) {
+        pageKeys_->Run(commandId);
     }
 }
 
@@ -439,11 +331,6 @@ void CMainCalcDlg::OpenOptions() {
     activateWindow();
 }
 
-void CMainCalcDlg::OpenInfo() {
-    CInfoDlg info(this);
-    info.exec();
-}
-
 // ---- Calculation ---------------------------------------------------------------------------
 
 void CMainCalcDlg::Evaluate() {
@@ -461,8 +348,7 @@ void CMainCalcDlg::Evaluate() {
     if (outcome.outcome == CalcOutcome::Succeeded) {
         lastResult_ = outcome.value;
     }
-    result_->setText(FromCp1252(outcome.resultText));
-    result_->setCursorPosition(0);
+    result_->Show(FromCp1252(outcome.resultText));
     // A failed evaluation hands over the value the engine gave back as well.
     if (outcome.outcome != CalcOutcome::NoInput && settings_.mode != 2) {
         programmer_->ReceiveResult(outcome.value);

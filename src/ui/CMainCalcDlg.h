@@ -8,10 +8,10 @@
 #include "engine/ExprEngine.h"
 #include "store/Settings.h"
 #include "ui/CExpressionField.h"
+#include "ui/CResultField.h"
 #include "ui/Tape.h"
 
 class QKeyEvent;
-class QLineEdit;
 class QListWidget;
 
 namespace quillex {
@@ -19,12 +19,12 @@ namespace quillex {
 class CKeyRouter;
 class CKeypadPage;
 class CLogicPage;
+class CPageKeys;
 class CPageTabCtrl;
 class CTapeLists;
+class CToolRow;
 class CProgrammerPage;
 class CWindowPlacement;
-struct BitWidth;
-struct ProgrammerKey;
 class CTrayIcon;
 
 class CMainCalcDlg : public QDialog {
@@ -53,7 +53,7 @@ public:
 
     // For tests and the pages.
     CExpressionField* ExpressionField() const { return expression_; }
-    QLineEdit* ResultField() const { return result_; }
+    CResultField* ResultField() const { return result_; }
     QListWidget* ExpressionTape() const { return expressionTape_; }
     QListWidget* ResultTape() const { return resultTape_; }
     CPageTabCtrl* Tabs() const { return tabs_; }
@@ -75,13 +75,7 @@ protected:
 private:
     void SetupTrayIcon();
     void LoadSettingsNow();
-    void SetupToolButtons();
     void CreatePages();
-    // Stores the width index as the calculation takes it, gives the width to the programmer
-    // page and evaluates.
-    void ApplyWidth(int index);
-    BitWidth CurrentWidth() const;
-    void RunProgrammerKey(const ProgrammerKey& key);
     void SetFieldFonts();
     void LoadTapeNow();
     void SaveSettingsNow();
@@ -89,7 +83,6 @@ private:
 
     void HideOrMinimise();
     void OpenOptions();
-    void OpenInfo();
 
     void DeleteLast();
     void DeleteAll();
@@ -106,12 +99,14 @@ private:
     bool evaluating_ = false;  // an evaluation runs (its message box may be open)
 
     CWindowPlacement* placement_ = nullptr;
-    QLineEdit* result_ = nullptr;
+    CResultField* result_ = nullptr;
     CTapeLists* tapeLists_ = nullptr;
     QListWidget* expressionTape_ = nullptr;  // the two lists of tapeLists_
     QListWidget* resultTape_ = nullptr;
     CExpressionField* expression_ = nullptr;
     CKeyRouter* keys_ = nullptr;
+    CToolRow* tools_ = nullptr;
+    CPageKeys* pageKeys_ = nullptr;
     CPageTabCtrl* tabs_ = nullptr;
     CKeypadPage* keypad_ = nullptr;
     CProgrammerPage* programmer_ = nullptr;
