@@ -6,22 +6,15 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
-#include <QSettings>
-#include <QStandardPaths>
 
 #include "app/StartupProbe.h"
+#include "store/CSettingsKey.h"
 #include "ui/CMainCalcDlg.h"
 
 namespace quillex {
 namespace {
 
 constexpr char kOpenCommand[] = "Open\n";
-
-QString UserSettingsPath() {
-    const QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Vondrel"),
-                             QStringLiteral("Quillex"));
-    return settings.fileName();
-}
 
 }  // namespace
 
@@ -39,7 +32,7 @@ CMainCalcApp::CMainCalcApp() = default;
 CMainCalcApp::~CMainCalcApp() = default;
 
 QString CMainCalcApp::InstanceName() {
-    const QByteArray key = (QDir::homePath() + QLatin1Char('|') + UserSettingsPath()).toUtf8();
+    const QByteArray key = (QDir::homePath() + QLatin1Char('|') + SettingsFilePath()).toUtf8();
     const QByteArray hash = QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex();
     return QStringLiteral("quillex-") + QString::fromLatin1(hash.left(16));
 }

@@ -16,8 +16,8 @@ inline constexpr std::size_t kMaxInputLength = 125;
 inline constexpr std::string_view kNoInputText = "Keine Eingabe";
 
 struct CalcSettings {
-    std::string_view xText;  // texts of the X and Y fields
-    std::string_view yText;
+    std::string xText;  // texts of the X and Y fields
+    std::string yText;
     int widthIndex = 0;  // 0..3 for 4, 8, 16, 32 bits
     DisplayOptions display;
 };

@@ -29,14 +29,12 @@ QString VariantText(const QVariant& value) {
     }
 }
 
-// The user's own configuration folder: the settings must stay writable for a normal user,
-// and tests redirect the folder through XDG_CONFIG_HOME.
-QString UserSettingsPath() {
+}  // namespace
+
+QString SettingsFilePath() {
     const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     return QDir(base).filePath(QStringLiteral("Vondrel/Quillex.conf"));
 }
-
-}  // namespace
 
 CSettingsKey::CSettingsKey() = default;
 
@@ -45,7 +43,7 @@ CSettingsKey::~CSettingsKey() {
 }
 
 bool CSettingsKey::Open() {
-    return Open(UserSettingsPath());
+    return Open(SettingsFilePath());
 }
 
 bool CSettingsKey::Open(const QString& filePath) {

@@ -10,6 +10,11 @@ class QSettings;
 
 namespace quillex {
 
+// The user's settings file: $XDG_CONFIG_HOME/Vondrel/Quillex.conf on Linux. It lies in the
+// user's own configuration folder so that it stays writable for a normal user; tests redirect
+// the folder through XDG_CONFIG_HOME.
+QString SettingsFilePath();
+
 class CSettingsKey {
 public:
     CSettingsKey();
@@ -17,8 +22,7 @@ public:
     CSettingsKey(const CSettingsKey&) = delete;
     CSettingsKey& operator=(const CSettingsKey&) = delete;
 
-    // Opens the user's settings file (organisation "Vondrel", application "Quillex"; on Linux
-    // $XDG_CONFIG_HOME/Vondrel/Quillex.conf), creating it when needed.
+    // Opens the user's settings file, creating it when needed.
     bool Open();
     // Opens the given INI file instead.
     bool Open(const QString& filePath);

@@ -29,9 +29,11 @@ int ReadInt(CSettingsKey& key, const char* name, int defaultValue) {
         std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
-QString ReadText(CSettingsKey& key, const char* name) {
+QString ReadText(CSettingsKey& key, const char* name, const char* defaultText) {
     QString text;
-    key.ReadString(text, Name(name));
+    if (!key.ReadString(text, Name(name))) {
+        return QString::fromUtf8(defaultText);
+    }
     return text;
 }
 
@@ -41,6 +43,62 @@ void WriteInt(CSettingsKey& key, const char* name, int value) {
 
 void WriteText(CSettingsKey& key, const char* name, const QString& text) {
     key.WriteString(text, Name(name));
+}
+
+constexpr SettingField Number(const char* name, int Settings::*member, int defaultValue,
+                              SettingRole role = SettingRole::Stored) {
+    return {name, role, member, nullptr, defaultValue, ""};
+}
+
+constexpr SettingField Text(const char* name, QString Settings::*member,
+                            const char* defaultText = "", SettingRole role = SettingRole::Stored) {
+    return {name, role, nullptr, member, 0, defaultText};
+}
+
+constexpr SettingField Window(const char* name, SettingRole role) {
+    return {name, role, nullptr, nullptr, 0, ""};
+}
+
+// The file keeps these names, kinds and defaults whatever the members are called, so that a
+// settings file written by any version reads the same.
+constexpr SettingField kSettingFields[] = {
+    Number("Digits", &Settings::decimals, 0),
+    Number("ShowAs", &Settings::displayStyle, 0),
+    Number("Euro", &Settings::euro, 0),
+    Number("Mode", &Settings::mode, 0),
+    Number("StackExpression", &Settings::stackExpression, 1),
+    Number("BinBase", &Settings::widthIndex, 3),
+    Text("XVal", &Settings::xText),
+    Text("YVal", &Settings::yText),
+    Number("Options_StoreStack", &Settings::storeStack, 1),
+    Number("Options_AlwaysOnTop", &Settings::alwaysOnTop, 1),
+    Number("Options_OutPutWindow", &Settings::outPutWindow, 2),
+    Number("Options_ToolTips", &Settings::toolTips, 1),
+    Number("Options_ResultStyle", &Settings::resultStyle, 0),
+    Number("Options_ShowSplash", &Settings::showSplash, 1),
+    Number("Options_KommaStyle", &Settings::thousands, 0),
+    Number("Options_Euro", nullptr, 0, SettingRole::Constant),
+    Number("Options_Converter_ShowAll", &Settings::converterShowAll, 1),
+    Number("Options_UseKomma", &Settings::decimalComma, 0),
+    Number("Options_CopyAlways", &Settings::copyAlways, 0),
+    Text("Options_FontName4", &Settings::fontName, "Microsoft Sans Serif",
+         SettingRole::WrittenOnly),
+    Number("Options_FontSize4", &Settings::fontSize, 8, SettingRole::WrittenOnly),
+    Number("Options_MoveWith", &Settings::moveWith, 1),
+    Number("Options_MoveOnTop", &Settings::moveOnTop, 1),
+    Window("Top", SettingRole::FrameTop),
+    Window("Left", SettingRole::FrameLeft),
+    Window("WindowPosition1.1", SettingRole::Placement),
+    Text("WindowPositionMini", &Settings::windowPositionMini),
+    Window("WindowPosition", SettingRole::FirstRunMark),
+};
+
+void SetDefault(Settings& settings, const SettingField& field) {
+    if (field.number != nullptr) {
+        settings.*field.number = field.defaultNumber;
+    } else if (field.text != nullptr) {
+        settings.*field.text = QString::fromUtf8(field.defaultText);
+    }
 }
 
 // One field of a placement string: blanks around the number are allowed, anything else in
@@ -77,6 +135,16 @@ std::optional<T> ParseField(const QString& field) {
 }
 
 }  // namespace
+
+Settings::Settings() {
+    for (const SettingField& field : kSettingFields) {
+        SetDefault(*this, field);
+    }
+}
+
+std::span<const SettingField> SettingFields() {
+    return kSettingFields;
+}
 
 QString FormatPlacement(const Placement& p) {
     return QString::asprintf("%u,%u,%d,%d,%d,%d,%d,%d,%d,%d", p.flags, p.showCommand, p.minX,
@@ -134,67 +202,61 @@ Point FirstRunPosition(int w, int h, int screenWidth, int screenHeight) {
 }
 
 LoadedPlacement LoadSettings(CSettingsKey& key, Settings& settings) {
-    settings.digits = ReadInt(key, "Digits", 0);
-    settings.showAs = ReadInt(key, "ShowAs", 0);
-    settings.euro = ReadInt(key, "Euro", 0);
-    settings.mode = ReadInt(key, "Mode", 0);
-    settings.stackExpression = ReadInt(key, "StackExpression", 1);
-    // Kept as stored: the programmer page maps values outside 0..3 to 32 bits itself.
-    settings.binBase = ReadInt(key, "BinBase", 3);
-    settings.xVal = ReadText(key, "XVal");
-    settings.yVal = ReadText(key, "YVal");
-    settings.storeStack = ReadInt(key, "Options_StoreStack", 1);
-    settings.alwaysOnTop = ReadInt(key, "Options_AlwaysOnTop", 1);
-    settings.outPutWindow = ReadInt(key, "Options_OutPutWindow", 2);
-    settings.toolTips = ReadInt(key, "Options_ToolTips", 1);
-    settings.resultStyle = ReadInt(key, "Options_ResultStyle", 0);
-    settings.kommaStyle = ReadInt(key, "Options_KommaStyle", 0);
-    settings.showSplash = ReadInt(key, "Options_ShowSplash", 1);
-    settings.moveWith = ReadInt(key, "Options_MoveWith", 1);
-    settings.moveOnTop = ReadInt(key, "Options_MoveOnTop", 1);
-    settings.converterShowAll = ReadInt(key, "Options_Converter_ShowAll", 1);
-    settings.useKomma = ReadInt(key, "Options_UseKomma", 0);
-    settings.copyAlways = ReadInt(key, "Options_CopyAlways", 0);
-    settings.fontName = QStringLiteral("Microsoft Sans Serif");
-    settings.fontSize = 8;
-    settings.windowPositionMini = ReadText(key, "WindowPositionMini");
-
     LoadedPlacement loaded;
-    loaded.windowPosition11 = ReadText(key, "WindowPosition1.1");
-    loaded.firstRun = ReadText(key, "WindowPosition").isEmpty();
+    for (const SettingField& field : SettingFields()) {
+        switch (field.role) {
+            case SettingRole::Stored:
+                if (field.number != nullptr) {
+                    settings.*field.number = ReadInt(key, field.name, field.defaultNumber);
+                } else {
+                    settings.*field.text = ReadText(key, field.name, field.defaultText);
+                }
+                break;
+            case SettingRole::WrittenOnly:
+                SetDefault(settings, field);
+                break;
+            case SettingRole::Placement:
+                loaded.windowPosition11 = ReadText(key, field.name, field.defaultText);
+                break;
+            case SettingRole::FirstRunMark:
+                loaded.firstRun = ReadText(key, field.name, field.defaultText).isEmpty();
+                break;
+            case SettingRole::Constant:
+            case SettingRole::FrameTop:
+            case SettingRole::FrameLeft:
+                break;
+        }
+    }
     return loaded;
 }
 
 void SaveSettings(CSettingsKey& key, const Settings& settings, const SavedPlacement& window) {
-    WriteInt(key, "Digits", settings.digits);
-    WriteInt(key, "ShowAs", settings.showAs);
-    WriteInt(key, "Euro", settings.euro);
-    WriteInt(key, "Mode", settings.mode);
-    WriteInt(key, "StackExpression", settings.stackExpression);
-    WriteInt(key, "BinBase", settings.binBase);
-    WriteText(key, "XVal", settings.xVal);
-    WriteText(key, "YVal", settings.yVal);
-    WriteInt(key, "Options_StoreStack", settings.storeStack);
-    WriteInt(key, "Options_AlwaysOnTop", settings.alwaysOnTop);
-    WriteInt(key, "Options_OutPutWindow", settings.outPutWindow);
-    WriteInt(key, "Options_ToolTips", settings.toolTips);
-    WriteInt(key, "Options_ResultStyle", settings.resultStyle);
-    WriteInt(key, "Options_ShowSplash", settings.showSplash);
-    WriteInt(key, "Options_KommaStyle", settings.kommaStyle);
-    WriteInt(key, "Options_Euro", 0);
-    WriteInt(key, "Options_Converter_ShowAll", settings.converterShowAll);
-    WriteInt(key, "Options_UseKomma", settings.useKomma);
-    WriteInt(key, "Options_CopyAlways", settings.copyAlways);
-    WriteText(key, "Options_FontName4", settings.fontName);
-    WriteInt(key, "Options_FontSize4", settings.fontSize);
-    WriteInt(key, "Options_MoveWith", settings.moveWith);
-    WriteInt(key, "Options_MoveOnTop", settings.moveOnTop);
-    WriteInt(key, "Top", window.top);
-    WriteInt(key, "Left", window.left);
     const QString placement = FormatPlacement(window.placement);
-    WriteText(key, "WindowPosition1.1", placement);
-    WriteText(key, "WindowPositionMini", settings.windowPositionMini);
-    WriteText(key, "WindowPosition", placement);
+    for (const SettingField& field : SettingFields()) {
+        switch (field.role) {
+            case SettingRole::Stored:
+            case SettingRole::WrittenOnly:
+                if (field.number != nullptr) {
+                    WriteInt(key, field.name, settings.*field.number);
+                } else {
+                    WriteText(key, field.name, settings.*field.text);
+                }
+                break;
+            case SettingRole::Constant:
+                WriteInt(key, field.name, field.defaultNumber);
+                break;
+            case SettingRole::FrameTop:
+                WriteInt(key, field.name, window.top);
+                break;
+            case SettingRole::FrameLeft:
+                WriteInt(key, field.name, window.left);
+                break;
+            case SettingRole::Placement:
+            case SettingRole::FirstRunMark:
+                WriteText(key, field.name, placement);
+                break;
+        }
+    }
 }
 
 }  // namespace quillex

@@ -4,38 +4,68 @@
 
 #include <QString>
 
-#include <array>
 #include <optional>
+#include <span>
 
 namespace quillex {
 
 class CSettingsKey;
 
+// The values are named as the calculation and the windows use them; the names they are stored
+// under are those of the table SettingFields().
 struct Settings {
-    int digits = 0;
-    int showAs = 0;
-    int euro = 0;
-    int mode = 0;
-    int stackExpression = 1;
-    int binBase = 3;
-    QString xVal;
-    QString yVal;
-    int storeStack = 1;
-    int alwaysOnTop = 1;
-    int outPutWindow = 2;
-    int toolTips = 1;
-    int resultStyle = 0;
-    int showSplash = 1;
-    int kommaStyle = 0;
-    int converterShowAll = 1;
-    int useKomma = 0;
-    int copyAlways = 0;
-    int moveWith = 1;
-    int moveOnTop = 1;
-    QString fontName = QStringLiteral("Microsoft Sans Serif");
-    int fontSize = 8;
+    // Every value at its default from the table.
+    Settings();
+
+    int decimals{};
+    int displayStyle{};
+    int euro{};
+    int mode{};
+    int stackExpression{};
+    int widthIndex{};  // kept as stored: an index outside 0..3 means 32 bits
+    QString xText;     // texts of the X and Y fields
+    QString yText;
+    int storeStack{};
+    int alwaysOnTop{};
+    int outPutWindow{};
+    int toolTips{};
+    int resultStyle{};
+    int showSplash{};
+    int thousands{};
+    int converterShowAll{};
+    int decimalComma{};
+    int copyAlways{};
+    int moveWith{};
+    int moveOnTop{};
+    QString fontName;
+    int fontSize{};
     QString windowPositionMini;  // the mini calculator's placement string, kept verbatim
 };
+
+// What a stored value is to loading and saving.
+enum class SettingRole {
+    Stored,       // read at start-up (the default when it is missing) and written at saving
+    WrittenOnly,  // written from its member, never read: loading sets the member to the default
+    Constant,     // no member: always written as the default, never read
+    FrameTop,     // the window's frame position at saving, never read
+    FrameLeft,
+    Placement,     // the window's placement string; loading hands it over to be restored
+    FirstRunMark,  // the same placement string again; loading only asks whether it is there
+};
+
+// One stored value. A value has either an integer member or a text member, or (for the roles
+// other than Stored and WrittenOnly) none.
+struct SettingField {
+    const char* name;  // the name it is stored under
+    SettingRole role;
+    int Settings::*number;    // the integer member, or nullptr
+    QString Settings::*text;  // the text member, or nullptr
+    int defaultNumber;
+    const char* defaultText;  // UTF-8
+};
+
+// Every stored value in the order of saving.
+std::span<const SettingField> SettingFields();
 
 // A window placement: flags, show command, minimised and maximised positions and the normal
 // rectangle, written as ten comma-separated integers.
@@ -71,7 +101,7 @@ struct LoadedPlacement {
     bool firstRun = true;      // "WindowPosition" missing or empty: centre the window
 };
 
-// Reads every value in the stored order; missing values take their defaults.
+// Reads every value that is read; missing values take their defaults.
 LoadedPlacement LoadSettings(CSettingsKey& key, Settings& settings);
 
 // What SaveSettings writes besides the settings: the window's frame position and placement.
@@ -81,7 +111,7 @@ struct SavedPlacement {
     Placement placement;
 };
 
-// Writes all 28 values in their order.
+// Writes every value of the table in its order.
 void SaveSettings(CSettingsKey& key, const Settings& settings, const SavedPlacement& window);
 
 }  // namespace quillex

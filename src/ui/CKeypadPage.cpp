@@ -94,9 +94,9 @@ CKeypadPage::CKeypadPage(Settings& settings, QWidget* parent)
 
         // Each variable's field follows its key, so that the tab order runs along the row.
         if (key.label == "Y") {
-            yField_ = makeField(settings_.yVal, TextId::NameYField, 16);
+            yField_ = makeField(settings_.yText, TextId::NameYField, 16);
         } else if (key.label == "X") {
-            xField_ = makeField(settings_.xVal, TextId::NameXField, 72);
+            xField_ = makeField(settings_.xText, TextId::NameXField, 72);
         }
     }
 
@@ -129,9 +129,9 @@ CKeypadPage::CKeypadPage(Settings& settings, QWidget* parent)
         FitEntries(list);
     }
 
-    ShowSetting(decimals_, settings_.digits);
-    ShowSetting(style_, settings_.showAs);
-    ShowSetting(thousands_, settings_.kommaStyle);
+    ShowSetting(decimals_, settings_.decimals);
+    ShowSetting(style_, settings_.displayStyle);
+    ShowSetting(thousands_, settings_.thousands);
 
     // Only the user's choice counts; the lists were set above without a notification.
     auto storeChoice = [this](QComboBox* list, int Settings::*setting) {
@@ -140,14 +140,14 @@ CKeypadPage::CKeypadPage(Settings& settings, QWidget* parent)
             emit evaluateRequested();
         });
     };
-    storeChoice(decimals_, &Settings::digits);
-    storeChoice(style_, &Settings::showAs);
-    storeChoice(thousands_, &Settings::kommaStyle);
+    storeChoice(decimals_, &Settings::decimals);
+    storeChoice(style_, &Settings::displayStyle);
+    storeChoice(thousands_, &Settings::thousands);
 
     connect(xField_, &QLineEdit::textChanged, this,
-            [this](const QString& text) { OnFieldChanged(xField_, settings_.xVal, text); });
+            [this](const QString& text) { OnFieldChanged(xField_, settings_.xText, text); });
     connect(yField_, &QLineEdit::textChanged, this,
-            [this](const QString& text) { OnFieldChanged(yField_, settings_.yVal, text); });
+            [this](const QString& text) { OnFieldChanged(yField_, settings_.yText, text); });
     xField_->installEventFilter(this);
     yField_->installEventFilter(this);
 

@@ -17,7 +17,7 @@ struct Settings;
 class CKeypadPage : public CTabPage {
     Q_OBJECT
 public:
-    // Reads and writes digits, showAs, kommaStyle, xVal and yVal of the settings.
+    // Reads and writes decimals, displayStyle, thousands, xText and yText of the settings.
     CKeypadPage(Settings& settings, QWidget* parent = nullptr);
 
     QLineEdit* XField() const { return xField_; }

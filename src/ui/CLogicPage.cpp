@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QShowEvent>
 
+#include "store/QtCp1252.h"
 #include "ui/Commands.h"
 #include "ui/DialogUnits.h"
-#include "ui/QtCp1252.h"
 #include "ui/QtTexts.h"
 #include "ui/TitledFrame.h"
 #include "ui/TypingLimit.h"

@@ -6,40 +6,34 @@
 #include <QFontMetrics>
 #include <QIcon>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QMessageBox>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
-#include <QScreen>
-#include <QStyle>
 #include <QTabBar>
-#include <QTextBlock>
 #include <QToolButton>
 
 #include <string>
 
-#include "bases/ProgrammerFields.h"
-#include "engine/BitWidth.h"
 #include "engine/Calculation.h"
 #include "store/CSettingsKey.h"
+#include "store/CalcSettingsFrom.h"
+#include "store/QtCp1252.h"
 #include "store/TapeFile.h"
 #include "ui/CInfoDlg.h"
+#include "ui/CKeyRouter.h"
 #include "ui/CKeypadPage.h"
 #include "ui/CLogicPage.h"
 #include "ui/COptionsDlg.h"
+#include "ui/CPageKeys.h"
 #include "ui/CPageTabCtrl.h"
 #include "ui/CProgrammerPage.h"
 #include "ui/CTapeLists.h"
+#include "ui/CToolRow.h"
 #include "ui/CTrayIcon.h"
+#include "ui/CWindowPlacement.h"
 #include "ui/Commands.h"
 #include "ui/DialogUnits.h"
-#include "ui/Docking.h"
 #include "ui/Help.h"
-#include "ui/KeypadKeys.h"
-#include "ui/ProgrammerKeys.h"
-#include "ui/QtCp1252.h"
 #include "ui/QtTexts.h"
 
 namespace quillex {
@@ -49,30 +43,6 @@ constexpr int kDialogWidth = 218;  // dialog units
 constexpr int kDialogHeight = 266;
 constexpr int kResultCellHeight = 34;  // pixels
 constexpr int kExpressionPixelSize = 16;
-constexpr unsigned kShowNormal = 1;
-constexpr unsigned kShowMinimised = 2;
-constexpr unsigned kShowMaximised = 3;
-
-// The first `count` characters of a text, counting a surrogate pair as one character as the
-// code page conversion does.
-QString FirstCharacters(const QString& text, std::size_t count) {
-    qsizetype end = 0;
-    for (std::size_t n = 0; n < count && end < text.size(); ++n) {
-        const bool pair = text.at(end).isHighSurrogate() && end + 1 < text.size() &&
-                          text.at(end + 1).isLowSurrogate();
-        end += pair ? 2 : 1;
-    }
-    return text.left(end);
-}
-
-// The text without its last character (a surrogate pair counts as one).
-QString WithoutLastCharacter(const QString& text) {
-    qsizetype cut = text.size() - 1;
-    if (cut > 0 && text.at(cut).isLowSurrogate() && text.at(cut - 1).isHighSurrogate()) {
-        --cut;
-    }
-    return text.left(qMax<qsizetype>(0, cut));
-}
 
 // The largest pixel size of the face whose line height stays within the cell height.
 int PixelSizeForCellHeight(const QString& family, int cellHeight) {
@@ -86,11 +56,6 @@ int PixelSizeForCellHeight(const QString& family, int cellHeight) {
     return 1;
 }
 
-bool IsKeypadOperator(int key) {
-    return key == Qt::Key_Asterisk || key == Qt::Key_Plus || key == Qt::Key_Minus ||
-           key == Qt::Key_Slash;
-}
-
 }  // namespace
 
 CMainCalcDlg::CMainCalcDlg(QWidget* parent)
@@ -102,44 +67,37 @@ CMainCalcDlg::CMainCalcDlg(QWidget* parent)
     const DialogUnits units(dialogFont);
     setFixedSize(units.X(kDialogWidth), units.Y(kDialogHeight));
     setSizeGripEnabled(false);
+    placement_ = new CWindowPlacement(this, settings_);
 
-    result_ = new QLineEdit(this);
-    result_->setAccessibleName(QStringLiteral("Result"));
-    result_->setReadOnly(true);
-    result_->setToolTip(Tr(TextId::ResultFieldTip));
+    result_ = new CResultField(this);
     units.Place(result_, 3, 19, 211, 22);
-    QPalette resultColours = result_->palette();
-    resultColours.setColor(QPalette::Text, QColor(0, 0, 255));
-    resultColours.setColor(QPalette::Base, Qt::white);
-    result_->setPalette(resultColours);
 
-    tapeLists_ = new CTapeLists(this, units);
+    tapeLists_ = new CTapeLists(this, units, tape_);
     expressionTape_ = tapeLists_->Expressions();
     resultTape_ = tapeLists_->Results();
 
-    expression_ = new QPlainTextEdit(this);
-    expression_->setAccessibleName(QStringLiteral("Expression"));
-    expression_->setToolTip(Tr(TextId::ExpressionFieldTip));
-    expression_->setTabChangesFocus(true);
-    expression_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    expression_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    expression_ = new CExpressionField(this);
     units.Place(expression_, 3, 112, 191, 29);
 
     tabs_ = new CPageTabCtrl(this);
     tabs_->setAccessibleName(QStringLiteral("Pages"));
     units.Place(tabs_, 3, 144, 212, 120);
 
-    connect(expression_, &QPlainTextEdit::textChanged, this, &CMainCalcDlg::OnExpressionChanged);
-    connect(tapeLists_, &CTapeLists::expressionChosen, this,
-            &CMainCalcDlg::OnExpressionTapeSelected);
-    connect(tapeLists_, &CTapeLists::resultChosen, this, &CMainCalcDlg::OnResultTapeSelected);
+    connect(expression_, &CExpressionField::edited, this, &CMainCalcDlg::Evaluate);
+    connect(expression_, &CExpressionField::focusEntering, this, &CMainCalcDlg::Evaluate);
+    connect(tapeLists_, &CTapeLists::expressionChosen, this, [this](const QString& expression) {
+        expression_->SetText(expression);
+        Evaluate();
+    });
+    connect(tapeLists_, &CTapeLists::resultChosen, this, [this](const QString& result) {
+        InsertText(result);
+        Evaluate();
+    });
+    connect(tapeLists_, &CTapeLists::commandRequested, this, &CMainCalcDlg::HandleCommand);
 
-    for (QWidget* own : {static_cast<QWidget*>(expression_), static_cast<QWidget*>(result_),
-                         static_cast<QWidget*>(expressionTape_), static_cast<QWidget*>(resultTape_),
-                         static_cast<QWidget*>(tabs_->tabBar())}) {
-        own->installEventFilter(this);
-    }
-    expressionTape_->viewport()->installEventFilter(this);
+    keys_ = new CKeyRouter(expression_, this);
+    connect(keys_, &CKeyRouter::commandRequested, this, &CMainCalcDlg::HandleCommand);
+    keys_->Watch({expression_, result_, expressionTape_, resultTape_, tabs_->tabBar()});
 }
 
 CMainCalcDlg::~CMainCalcDlg() {
@@ -160,9 +118,13 @@ void CMainCalcDlg::Initialise() {
     initialised_ = true;
     SetupTrayIcon();
     LoadSettingsNow();
-    ApplyTopmost();
+    placement_->ApplyTopmost();
     setWindowIcon(QIcon(QStringLiteral(":/icons/quillex.png")));
-    SetupToolButtons();
+    tools_ = new CToolRow(this, DialogUnits(font()));
+    for (QToolButton* button : tools_->Buttons()) {
+        keys_->Watch({button});
+    }
+    connect(tools_, &CToolRow::commandRequested, this, &CMainCalcDlg::HandleCommand);
     CreatePages();
     setWindowTitle(Tr(TextId::MainCaption));
     SetFieldFonts();
@@ -175,10 +137,8 @@ void CMainCalcDlg::Initialise() {
     showNormal();
     raise();
     activateWindow();
-    ApplyWidth(settings_.binBase);
-    alreadyPlaced_ = true;
-    CentreOnScreen();
-    secondReady_ = true;
+    pageKeys_->ApplyWidth(settings_.widthIndex);
+    placement_->FinishStartUp();
     keypad_->SetFocusReturn(true);
 }
 
@@ -197,103 +157,7 @@ void CMainCalcDlg::LoadSettingsNow() {
     key.Open();
     const LoadedPlacement loaded = LoadSettings(key, settings_);
     key.Close();
-
-    if (const std::optional<Placement> stored = ParsePlacement(loaded.windowPosition11)) {
-        // A position on no screen at all (a screen that is gone) would leave the window out
-        // of reach; it then keeps the position the platform gave it.
-        const QRect frame(QPoint(stored->left, stored->top), size());
-        bool onScreen = false;
-        for (const QScreen* screen : QGuiApplication::screens()) {
-            onScreen = onScreen || screen->availableGeometry().intersects(frame);
-        }
-        if (PlacementFits(*stored, CurrentPlacement()) && onScreen) {
-            move(stored->left, stored->top);
-        }
-    }
-    if (loaded.firstRun) {
-        CentreOnScreen();
-    }
-}
-
-void CMainCalcDlg::CentreOnScreen() {
-    if (alreadyPlaced_) {
-        if (settings_.moveOnTop != 0) {
-            alreadyPlaced_ = false;
-        }
-        return;
-    }
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr) {
-        return;
-    }
-    const QRect area = screen->geometry();
-    const QRect frame = frameGeometry();
-    const Point at = FirstRunPosition(frame.width(), frame.height(), area.width(), area.height());
-    move(area.x() + at.x, area.y() + at.y);
-    raise();
-    activateWindow();
-}
-
-// The normal rectangle holds the frame's position and the window's own size: the frame's size
-// is not known before the window is first shown on every desktop, the window's size is.
-Placement CMainCalcDlg::CurrentPlacement() const {
-    Placement placement;
-    placement.showCommand =
-        isMinimized() ? kShowMinimised : (isMaximized() ? kShowMaximised : kShowNormal);
-    const QPoint at = pos();
-    placement.left = at.x();
-    placement.top = at.y();
-    placement.right = at.x() + width();
-    placement.bottom = at.y() + height();
-    return placement;
-}
-
-void CMainCalcDlg::ApplyTopmost() {
-    const bool topmost = settings_.alwaysOnTop != 0;
-    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == topmost) {
-        return;
-    }
-    // Changing the flags hides a shown window; it comes back where it was.
-    const bool shown = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
-    if (shown) {
-        show();
-    }
-}
-
-void CMainCalcDlg::SetupToolButtons() {
-    const DialogUnits units(font());
-    struct ToolButtonDef {
-        TextId tip;
-        QStyle::StandardPixmap icon;
-        int commandId;
-        int x, y, width, height;
-    };
-    // The other places of the row stay free for the currency, units, converter and
-    // mini-calculator buttons.
-    const ToolButtonDef buttons[] = {
-        {TextId::TipDeleteStack, QStyle::SP_TrashIcon, kCmdDeleteStack, 3, 2, 18, 15},
-        {TextId::TipOptions, QStyle::SP_FileDialogDetailedView, kCmdOptions, 130, 2, 18, 15},
-        {TextId::TipInfo, QStyle::SP_MessageBoxInformation, kCmdInfo, 148, 2, 18, 15},
-        {TextId::TipHide, QStyle::SP_TitleBarMinButton, kCmdHide, 196, 1, 18, 15},
-        {TextId::TipDeleteAll, QStyle::SP_DialogResetButton, kCmdDeleteAll, 198, 112, 16, 14},
-        {TextId::TipDelete, QStyle::SP_ArrowBack, kCmdDelete, 198, 128, 16, 13},
-    };
-    for (const ToolButtonDef& def : buttons) {
-        auto* button = new QToolButton(this);
-        button->setAccessibleName(EnglishName(def.tip));
-        button->setToolTip(Tr(def.tip));
-        button->setIcon(style()->standardIcon(def.icon, nullptr, button));
-        button->setAutoRaise(true);
-        units.Place(button, def.x, def.y, def.width, def.height);
-        const int side = qMax(1, qMin(button->width(), button->height()) - 4);
-        button->setIconSize(QSize(side, side));
-        button->installEventFilter(this);
-        const int commandId = def.commandId;
-        connect(button, &QToolButton::clicked, this,
-                [this, commandId] { HandleCommand(commandId); });
-        button->show();
-    }
+    placement_->Restore(loaded);
 }
 
 void CMainCalcDlg::CreatePages() {
@@ -312,17 +176,9 @@ void CMainCalcDlg::CreatePages() {
     logic_ = new CLogicPage(this);
     logic_->setAccessibleName(Tr(TextId::TabLogic));
     tabs_->AddPage(Tr(TextId::TabLogic), 2, logic_);
-}
 
-void CMainCalcDlg::ApplyWidth(int index) {
-    settings_.binBase = BitWidthFromIndex(index) ? index : kBitWidthCount - 1;
-    programmer_->SetWidth(CurrentWidth());
-    Evaluate();
-}
-
-BitWidth CMainCalcDlg::CurrentWidth() const {
-    const std::optional<BitWidth> width = BitWidthFromIndex(settings_.binBase);
-    return width ? *width : *BitWidthFromIndex(kBitWidthCount - 1);
+    pageKeys_ = new CPageKeys(expression_, result_, programmer_, settings_, this);
+    connect(pageKeys_, &CPageKeys::evaluateRequested, this, &CMainCalcDlg::Evaluate);
 }
 
 void CMainCalcDlg::SetFieldFonts() {
@@ -344,22 +200,16 @@ void CMainCalcDlg::SetFieldFonts() {
 
 void CMainCalcDlg::LoadTapeNow() {
     if (std::optional<std::vector<TapeEntry>> entries = LoadTape(TapeFilePath())) {
-        tape_.Assign(std::move(*entries));
-        tapeLists_->Fill(tape_);
+        tapeLists_->Assign(std::move(*entries));
     }
 }
 
 // ---- Saving and ending ---------------------------------------------------------------------
 
 void CMainCalcDlg::SaveSettingsNow() {
-    SavedPlacement window;
-    const QRect frame = frameGeometry();
-    window.top = frame.top();
-    window.left = frame.left();
-    window.placement = CurrentPlacement();
     CSettingsKey key;
     key.Open();
-    SaveSettings(key, settings_, window);
+    SaveSettings(key, settings_, placement_->ForSaving());
     key.Close();
 }
 
@@ -435,90 +285,31 @@ void CMainCalcDlg::accept() {
 // ---- Commands ------------------------------------------------------------------------------
 
 void CMainCalcDlg::HandleCommand(int commandId) {
-    switch (commandId) {
-        case kCmdOk:
-            PushToTape();
+    using Command = void (*)(CMainCalcDlg&);
+    static constexpr struct {
+        int id;
+        Command run;
+    } kCommands[] = {
+        {kCmdOk, [](CMainCalcDlg& w) { w.PushToTape(); }},
+        {kCmdCancel, [](CMainCalcDlg& w) { w.HideWindow(); }},
+        {kCmdHide, [](CMainCalcDlg& w) { w.HideWindow(); }},
+        {kCmdOpen, [](CMainCalcDlg& w) { w.Open(); }},
+        {kCmdOptions, [](CMainCalcDlg& w) { w.OpenOptions(); }},
+        {kCmdInfo, [](CMainCalcDlg& w) { CInfoDlg(&w).exec(); }},
+        {kCmdQuit, [](CMainCalcDlg& w) { w.Quit(); }},
+        {kCmdHelp, [](CMainCalcDlg& w) { OpenHelp(&w); }},
+        {kCmdDeleteStack, [](CMainCalcDlg& w) { w.tapeLists_->ClearAfterAsking(); }},
+        {kCmdDeleteAll, [](CMainCalcDlg& w) { w.DeleteAll(); }},
+        {kCmdDelete, [](CMainCalcDlg& w) { w.DeleteLast(); }},
+    };
+    for (const auto& command : kCommands) {
+        if (command.id == commandId) {
+            command.run(*this);
             return;
-        case kCmdCancel:
-        case kCmdHide:
-            HideWindow();
-            return;
-        case kCmdOpen:
-            Open();
-            return;
-        case kCmdOptions:
-            OpenOptions();
-            return;
-        case kCmdInfo:
-            OpenInfo();
-            return;
-        case kCmdQuit:
-            Quit();
-            return;
-        case kCmdHelp:
-            OpenHelp(this);
-            return;
-        case kCmdDeleteStack:
-            DeleteStack();
-            return;
-        case kCmdDeleteAll:
-            DeleteAll();
-            return;
-        case kCmdDelete:
-            DeleteLast();
-            return;
-        default:
-            break;
-    }
-    const auto keys = KeypadKeys();
-    const int key = commandId - kCmdKeypadFirst;
-    if (key >= 0 && key < static_cast<int>(keys.size())) {
-        InsertText(FromUtf8(keys[static_cast<std::size_t>(key)].insert));
-        if (keys[static_cast<std::size_t>(key)].evaluates) {
-            Evaluate();
         }
-        return;
     }
-    const auto programmerKeys = ProgrammerKeys();
-    const int programmerKey = commandId - kCmdProgrammerFirst;
-    if (programmerKey >= 0 && programmerKey < static_cast<int>(programmerKeys.size())) {
-        RunProgrammerKey(programmerKeys[static_cast<std::size_t>(programmerKey)]);
-    }
-}
-
-void CMainCalcDlg::RunProgrammerKey(const ProgrammerKey& key) {
-    std::optional<std::string> replacement;
-    switch (key.action) {
-        case ProgKeyAction::Width:
-            ApplyWidth(key.argument);
-            return;
-        case ProgKeyAction::Insert:
-            InsertText(FromUtf8(key.insert));
-            return;
-        case ProgKeyAction::InsertEvaluate:
-            InsertText(FromUtf8(key.insert));
-            Evaluate();
-            return;
-        case ProgKeyAction::Sign:
-            Evaluate();
-            replacement = SignText(ToCp1252(result_->text()), CurrentWidth());
-            break;
-        case ProgKeyAction::GetBit:
-            Evaluate();
-            replacement = GetBitText(ToCp1252(result_->text()));
-            break;
-        case ProgKeyAction::Parity:
-            Evaluate();
-            replacement = ParityText(ToCp1252(result_->text()));
-            break;
-        case ProgKeyAction::Invert:
-        case ProgKeyAction::Move:
-            // The page's own buttons.
-            return;
-    }
-    if (replacement) {
-        result_->setText(FromCp1252(*replacement));
-        result_->setCursorPosition(0);
+    if (pageKeys_ != nullptr) {
+        pageKeys_->Run(commandId);
     }
 }
 
@@ -530,7 +321,7 @@ void CMainCalcDlg::OpenOptions() {
     if (finished_) {
         return;
     }
-    ApplyTopmost();
+    placement_->ApplyTopmost();
     if (settings_.outPutWindow == 1) {
         HideOrMinimise();
     } else {
@@ -538,11 +329,6 @@ void CMainCalcDlg::OpenOptions() {
     }
     raise();
     activateWindow();
-}
-
-void CMainCalcDlg::OpenInfo() {
-    CInfoDlg info(this);
-    info.exec();
 }
 
 // ---- Calculation ---------------------------------------------------------------------------
@@ -555,34 +341,14 @@ void CMainCalcDlg::Evaluate() {
     }
     evaluating_ = true;
 
-    QString input = expression_->toPlainText();
-    std::string text = ToCp1252(input);
-    if (text.size() > kMaxInputLength) {
-        QMessageBox tooLong(QMessageBox::Warning, Tr(TextId::InputTooLongCaption),
-                            Tr(TextId::InputTooLong), QMessageBox::Ok, this);
-        tooLong.exec();
-        input = FirstCharacters(input, kMaxInputLength);
-        SetExpressionText(input);
-        text = ToCp1252(input);
-    }
-
-    CalcSettings calc;
-    const std::string x = ToCp1252(settings_.xVal);
-    const std::string y = ToCp1252(settings_.yVal);
-    calc.xText = x;
-    calc.yText = y;
-    calc.widthIndex = settings_.binBase >= 0 && settings_.binBase <= 3 ? settings_.binBase : 3;
-    calc.display.style = settings_.showAs;
-    calc.display.decimals = settings_.digits;
-    calc.display.thousands = settings_.kommaStyle;
-    calc.display.decimalComma = settings_.useKomma != 0;
-    const Calculation outcome = Calculate(engine_, text, calc);
+    expression_->KeepWithinLimit();
+    const std::string text = ToCp1252(expression_->toPlainText());
+    const Calculation outcome = Calculate(engine_, text, CalcSettingsFrom(settings_));
 
     if (outcome.outcome == CalcOutcome::Succeeded) {
         lastResult_ = outcome.value;
     }
-    result_->setText(FromCp1252(outcome.resultText));
-    result_->setCursorPosition(0);
+    result_->Show(FromCp1252(outcome.resultText));
     // A failed evaluation hands over the value the engine gave back as well.
     if (outcome.outcome != CalcOutcome::NoInput && settings_.mode != 2) {
         programmer_->ReceiveResult(outcome.value);
@@ -590,40 +356,12 @@ void CMainCalcDlg::Evaluate() {
     if (outcome.outcome != CalcOutcome::NoInput && settings_.copyAlways != 0) {
         QGuiApplication::clipboard()->setText(result_->text());
     }
-    FocusExpression();
+    expression_->TakeFocus();
     evaluating_ = false;
 }
 
-void CMainCalcDlg::FocusExpression() {
-    expression_->setFocus(Qt::OtherFocusReason);
-    if (expression_->document()->isEmpty()) {
-        QTextCursor start = expression_->textCursor();
-        start.movePosition(QTextCursor::Start);
-        expression_->setTextCursor(start);
-        expression_->ensureCursorVisible();
-    }
-}
-
-void CMainCalcDlg::OnExpressionChanged() {
-    if (!ignoreTextChange_) {
-        Evaluate();
-    }
-}
-
-void CMainCalcDlg::SetExpressionText(const QString& text) {
-    ignoreTextChange_ = true;
-    expression_->setPlainText(text);
-    ignoreTextChange_ = false;
-    QTextCursor end = expression_->textCursor();
-    end.movePosition(QTextCursor::End);
-    expression_->setTextCursor(end);
-    expression_->ensureCursorVisible();
-}
-
 void CMainCalcDlg::InsertText(const QString& text) {
-    QTextCursor cursor = expression_->textCursor();
-    cursor.insertText(text);
-    expression_->setTextCursor(cursor);
+    expression_->InsertText(text);
 }
 
 void CMainCalcDlg::PushToTape() {
@@ -633,20 +371,13 @@ void CMainCalcDlg::PushToTape() {
     if (input.isEmpty()) {
         return;
     }
-    const TapeEntry entry{input,
-                          FromCp1252(NormaliseForTape(ToCp1252(result), settings_.kommaStyle))};
-    if (tape_.Push(entry)) {
-        while (tapeLists_->Count() >= Tape::kCapacity) {
-            tapeLists_->RemoveRow(tapeLists_->Count() - 1);
-        }
-    }
-    tapeLists_->InsertRow(0, entry);
-    SetExpressionText(QString());
+    tapeLists_->File({input, FromCp1252(NormaliseForTape(ToCp1252(result), settings_.thousands))});
+    expression_->SetText(QString());
     Evaluate();
 }
 
 void CMainCalcDlg::DeleteLast() {
-    SetExpressionText(WithoutLastCharacter(expression_->toPlainText()));
+    expression_->DeleteLast();
     Evaluate();
 }
 
@@ -655,68 +386,11 @@ void CMainCalcDlg::DeleteAll() {
     // focus may lie in the menu.
     const QWidget* focus = focusWidget();
     if (focus == expressionTape_ || focus == resultTape_) {
-        tape_.Clear();
-        tapeLists_->Fill(tape_);
+        tapeLists_->Clear();
     } else {
-        SetExpressionText(QString());
+        expression_->SetText(QString());
     }
     Evaluate();
-}
-
-void CMainCalcDlg::DeleteStack() {
-    QMessageBox question(QMessageBox::Information, Tr(TextId::DeleteStackCaption),
-                         Tr(TextId::DeleteStackQuestion), QMessageBox::Ok | QMessageBox::Cancel,
-                         this);
-    question.setWindowModality(Qt::ApplicationModal);
-    question.setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    if (question.exec() == QMessageBox::Ok) {
-        tape_.Clear();
-        tapeLists_->Fill(tape_);
-    }
-}
-
-// ---- Tape lists ----------------------------------------------------------------------------
-
-void CMainCalcDlg::OnExpressionTapeSelected(int row) {
-    SetExpressionText(ExpressionFromTapeText(tape_.At(row).expression));
-    Evaluate();
-    resultTape_->setFocus(Qt::OtherFocusReason);
-}
-
-void CMainCalcDlg::OnResultTapeSelected(int row) {
-    InsertText(tape_.At(row).result);
-    Evaluate();
-    expressionTape_->setFocus(Qt::OtherFocusReason);
-}
-
-void CMainCalcDlg::ShowTapeMenu(const QPoint& viewportPos, const QPoint& globalPos) {
-    // The entry under the mouse, or the last one when the mouse is below it, becomes the
-    // selection without counting as the user's choice of an entry.
-    tapeLists_->SelectRowAt(viewportPos);
-
-    QMenu menu(this);
-    QAction* deleteItem = menu.addAction(Tr(TextId::TapeDeleteItem));
-    QAction* deleteAll = menu.addAction(Tr(TextId::TapeDeleteAll));
-    menu.addSeparator();
-    QAction* copyItem = menu.addAction(Tr(TextId::TapeCopyItem));
-    QAction* copyAll = menu.addAction(Tr(TextId::TapeCopyAll));
-    QAction* chosen = menu.exec(globalPos);
-    if (chosen == nullptr || finished_) {
-        return;
-    }
-    if (chosen == deleteItem) {
-        const int row = tapeLists_->SelectedRow();
-        if (row >= 0 && row < tape_.Size()) {
-            tape_.Remove(row);
-            tapeLists_->RemoveRow(row);
-        }
-    } else if (chosen == deleteAll) {
-        DeleteAll();
-    } else if (chosen == copyItem) {
-        QGuiApplication::clipboard()->setText(tape_.EntryClipboardText(tapeLists_->SelectedRow()));
-    } else if (chosen == copyAll) {
-        QGuiApplication::clipboard()->setText(tape_.AllClipboardText());
-    }
 }
 
 // ---- Mouse and keys ------------------------------------------------------------------------
@@ -759,101 +433,6 @@ void CMainCalcDlg::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
-}
-
-bool CMainCalcDlg::RouteKey(QObject* watched, QKeyEvent* event) {
-    const int key = event->key();
-    const Qt::KeyboardModifiers modifiers = event->modifiers();
-    const bool keypad = modifiers.testFlag(Qt::KeypadModifier);
-    const bool shift = modifiers.testFlag(Qt::ShiftModifier);
-    const bool digit = key >= Qt::Key_0 && key <= Qt::Key_9;
-
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        PushToTape();
-        return true;
-    }
-    if (key == Qt::Key_Escape) {
-        DeleteAll();
-        return true;
-    }
-    if (keypad && ((digit && !shift) || IsKeypadOperator(key))) {
-        expression_->setFocus(Qt::ShortcutFocusReason);
-        InsertText(QString(QChar(key)));
-        return true;
-    }
-    if (digit && !keypad && !shift && watched != expression_) {
-        // The digit is typed where the focus now is.
-        expression_->setFocus(Qt::ShortcutFocusReason);
-        QCoreApplication::sendEvent(expression_, event);
-        return true;
-    }
-    return false;
-}
-
-bool CMainCalcDlg::eventFilter(QObject* watched, QEvent* event) {
-    switch (event->type()) {
-        case QEvent::KeyPress:
-            if (watched != expressionTape_->viewport() &&
-                RouteKey(watched, static_cast<QKeyEvent*>(event))) {
-                return true;
-            }
-            break;
-        case QEvent::FocusIn:
-            if (watched == expression_) {
-                Evaluate();
-            }
-            break;
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick:
-            if (watched == expressionTape_->viewport()) {
-                auto* mouse = static_cast<QMouseEvent*>(event);
-                if (mouse->button() == Qt::RightButton) {
-                    expressionTape_->setFocus(Qt::MouseFocusReason);
-                    ShowTapeMenu(mouse->position().toPoint(), mouse->globalPosition().toPoint());
-                    return true;
-                }
-            }
-            break;
-        default:
-            break;
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-// ---- Docking -------------------------------------------------------------------------------
-
-void CMainCalcDlg::moveEvent(QMoveEvent* event) {
-    QDialog::moveEvent(event);
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (docking_ || screen == nullptr) {
-        return;
-    }
-    const QRect whole = screen->geometry();
-    const QRect free = screen->availableGeometry();
-    const std::optional<ScreenInsets> insets =
-        InsetsFromAvailableArea({whole.x(), whole.y(), whole.width(), whole.height()},
-                                {free.x(), free.y(), free.width(), free.height()});
-    if (!insets) {
-        return;
-    }
-    const QRect frame = frameGeometry();
-    const DockRequest request{
-        frame.x() - whole.x(), frame.y() - whole.y(), frame.width(), frame.height(),
-        whole.width(),         whole.height(),        *insets};
-    const DockedPosition docked = Dock(request);
-    if (docked.x == request.x && docked.y == request.y) {
-        dockedFrom_.reset();
-        return;
-    }
-    // A desktop that puts the window back where it was, rather than where it was asked to go,
-    // is not asked again for the same position: that would go on for ever.
-    if (dockedFrom_ == frame.topLeft()) {
-        return;
-    }
-    dockedFrom_ = frame.topLeft();
-    docking_ = true;
-    move(whole.x() + docked.x, whole.y() + docked.y);
-    docking_ = false;
 }
 
 }  // namespace quillex

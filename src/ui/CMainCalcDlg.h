@@ -4,30 +4,27 @@
 #pragma once
 
 #include <QDialog>
-#include <QPoint>
-
-#include <memory>
-#include <optional>
 
 #include "engine/ExprEngine.h"
 #include "store/Settings.h"
 #include "store/Tape.h"
+#include "ui/CExpressionField.h"
+#include "ui/CResultField.h"
 
 class QKeyEvent;
-class QLineEdit;
 class QListWidget;
-class QPlainTextEdit;
-class QToolButton;
 
 namespace quillex {
 
+class CKeyRouter;
 class CKeypadPage;
 class CLogicPage;
+class CPageKeys;
 class CPageTabCtrl;
 class CTapeLists;
+class CToolRow;
 class CProgrammerPage;
-struct BitWidth;
-struct ProgrammerKey;
+class CWindowPlacement;
 class CTrayIcon;
 
 class CMainCalcDlg : public QDialog {
@@ -55,8 +52,8 @@ public:
     void InsertText(const QString& text);
 
     // For tests and the pages.
-    QPlainTextEdit* ExpressionField() const { return expression_; }
-    QLineEdit* ResultField() const { return result_; }
+    CExpressionField* ExpressionField() const { return expression_; }
+    CResultField* ResultField() const { return result_; }
     QListWidget* ExpressionTape() const { return expressionTape_; }
     QListWidget* ResultTape() const { return resultTape_; }
     CPageTabCtrl* Tabs() const { return tabs_; }
@@ -71,25 +68,14 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
     void accept() override;
-    void moveEvent(QMoveEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     // Enter reaching the window itself runs the default command.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void SetupTrayIcon();
     void LoadSettingsNow();
-    void CentreOnScreen();
-    Placement CurrentPlacement() const;
-    void ApplyTopmost();
-    void SetupToolButtons();
     void CreatePages();
-    // Stores the width index (any index outside 0..3 as 3, 32 bits), gives the width to the
-    // programmer page and evaluates.
-    void ApplyWidth(int index);
-    BitWidth CurrentWidth() const;
-    void RunProgrammerKey(const ProgrammerKey& key);
     void SetFieldFonts();
     void LoadTapeNow();
     void SaveSettingsNow();
@@ -97,20 +83,10 @@ private:
 
     void HideOrMinimise();
     void OpenOptions();
-    void OpenInfo();
 
-    // Writes the field's text without running Evaluate; the caret goes to the end.
-    void SetExpressionText(const QString& text);
-    void FocusExpression();
-    void OnExpressionChanged();
     void DeleteLast();
     void DeleteAll();
-    void DeleteStack();
-    void OnExpressionTapeSelected(int row);
-    void OnResultTapeSelected(int row);
-    void ShowTapeMenu(const QPoint& viewportPos, const QPoint& globalPos);
     void ShowBackgroundMenu(const QPoint& globalPos);
-    bool RouteKey(QObject* watched, QKeyEvent* event);
 
     ExprEngine engine_;
     Tape tape_;
@@ -118,20 +94,19 @@ private:
     double lastResult_ = 0;
     bool quitting_ = false;
     bool ready_ = false;
-    bool secondReady_ = false;
-    bool alreadyPlaced_ = false;
     bool initialised_ = false;
-    bool finished_ = false;          // Quit has saved and closed the window for good
-    bool evaluating_ = false;        // an evaluation runs (its message box may be open)
-    bool ignoreTextChange_ = false;  // the program writes the expression field
-    bool docking_ = false;
-    std::optional<QPoint> dockedFrom_;  // the position the last docking move started from
+    bool finished_ = false;    // Quit has saved and closed the window for good
+    bool evaluating_ = false;  // an evaluation runs (its message box may be open)
 
-    QLineEdit* result_ = nullptr;
+    CWindowPlacement* placement_ = nullptr;
+    CResultField* result_ = nullptr;
     CTapeLists* tapeLists_ = nullptr;
     QListWidget* expressionTape_ = nullptr;  // the two lists of tapeLists_
     QListWidget* resultTape_ = nullptr;
-    QPlainTextEdit* expression_ = nullptr;
+    CExpressionField* expression_ = nullptr;
+    CKeyRouter* keys_ = nullptr;
+    CToolRow* tools_ = nullptr;
+    CPageKeys* pageKeys_ = nullptr;
     CPageTabCtrl* tabs_ = nullptr;
     CKeypadPage* keypad_ = nullptr;
     CProgrammerPage* programmer_ = nullptr;

@@ -80,8 +80,8 @@ COptionsDlg::COptionsDlg(Settings& settings, QWidget* parent)
     toggles(showSplash_, &Settings::showSplash);
     toggles(copyAlways_, &Settings::copyAlways);
     // Either button of the pair swaps the two marks, so both flip the one setting.
-    toggles(useComma_, &Settings::useKomma);
-    toggles(usePoint_, &Settings::useKomma);
+    toggles(useComma_, &Settings::decimalComma);
+    toggles(usePoint_, &Settings::decimalComma);
 
     ShowMarks();
     ok->setFocus();
@@ -97,8 +97,8 @@ void COptionsDlg::ShowMarks() {
     toolTips_->setChecked(settings_.toolTips != 0);
     showSplash_->setChecked(settings_.showSplash != 0);
     copyAlways_->setChecked(settings_.copyAlways != 0);
-    useComma_->setChecked(settings_.useKomma != 0);
-    usePoint_->setChecked(settings_.useKomma == 0);
+    useComma_->setChecked(settings_.decimalComma != 0);
+    usePoint_->setChecked(settings_.decimalComma == 0);
 }
 
 }  // namespace quillex

@@ -15,10 +15,10 @@
 #include <cmath>
 #include <numbers>
 
+#include "store/QtCp1252.h"
 #include "ui/Commands.h"
 #include "ui/DialogUnits.h"
 #include "ui/ProgrammerKeys.h"
-#include "ui/QtCp1252.h"
 #include "ui/QtTexts.h"
 #include "ui/TypingLimit.h"
 

@@ -1,10 +1,17 @@
 #include "ui/CTapeLists.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
 #include <QScrollBar>
 
 #include "store/Tape.h"
+#include "ui/Commands.h"
 #include "ui/DialogUnits.h"
+#include "ui/QtTexts.h"
 
 namespace quillex {
 namespace {
@@ -30,15 +37,19 @@ private:
 
 }  // namespace
 
-CTapeLists::CTapeLists(QWidget* window, const DialogUnits& units)
-    : QObject(window), expressions_(new QListWidget(window)), results_(new QListWidget(window)) {
+CTapeLists::CTapeLists(QWidget* window, const DialogUnits& units, Tape& tape)
+    : QObject(window),
+      tape_(tape),
+      expressions_(new QListWidget(window)),
+      results_(new QListWidget(window)) {
     expressions_->setAccessibleName(QStringLiteral("Expression tape"));
     expressions_->setSelectionMode(QAbstractItemView::SingleSelection);
     expressions_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     expressions_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     expressions_->setUniformItemSizes(true);
-    // Its right-button menu is opened on the button press by the window.
+    // Its right-button menu opens on the button press, not as a context menu event.
     expressions_->setContextMenuPolicy(Qt::PreventContextMenu);
+    expressions_->viewport()->installEventFilter(this);
     units.Place(expressions_, 3, 44, 127, 65);
 
     results_->setAccessibleName(QStringLiteral("Result tape"));
@@ -61,6 +72,36 @@ CTapeLists::CTapeLists(QWidget* window, const DialogUnits& units)
             [this] { OnSelectionChanged(results_); });
 }
 
+void CTapeLists::File(const TapeEntry& entry) {
+    if (tape_.Push(entry)) {
+        while (expressions_->count() >= Tape::kCapacity) {
+            RemoveRow(expressions_->count() - 1);
+        }
+    }
+    InsertRow(0, entry);
+}
+
+void CTapeLists::Assign(std::vector<TapeEntry> entries) {
+    tape_.Assign(std::move(entries));
+    Fill();
+}
+
+void CTapeLists::Clear() {
+    tape_.Clear();
+    Fill();
+}
+
+void CTapeLists::ClearAfterAsking() {
+    QMessageBox question(QMessageBox::Information, Tr(TextId::DeleteStackCaption),
+                         Tr(TextId::DeleteStackQuestion), QMessageBox::Ok | QMessageBox::Cancel,
+                         expressions_->parentWidget());
+    question.setWindowModality(Qt::ApplicationModal);
+    question.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    if (question.exec() == QMessageBox::Ok) {
+        Clear();
+    }
+}
+
 void CTapeLists::InsertRow(int row, const TapeEntry& entry) {
     const Guard guard(updating_);
     expressions_->insertItem(row, RowText(entry.expression));
@@ -73,18 +114,14 @@ void CTapeLists::RemoveRow(int row) {
     delete results_->takeItem(row);
 }
 
-void CTapeLists::Fill(const Tape& tape) {
+void CTapeLists::Fill() {
     const Guard guard(updating_);
     expressions_->clear();
     results_->clear();
-    for (const TapeEntry& entry : tape.Entries()) {
+    for (const TapeEntry& entry : tape_.Entries()) {
         expressions_->addItem(RowText(entry.expression));
         results_->addItem(RowText(entry.result));
     }
-}
-
-int CTapeLists::Count() const {
-    return expressions_->count();
 }
 
 int CTapeLists::SelectedRow() const {
@@ -108,6 +145,47 @@ void CTapeLists::SelectRowAt(const QPoint& viewportPos) {
     expressions_->setCurrentRow(row);
 }
 
+bool CTapeLists::eventFilter(QObject* watched, QEvent* event) {
+    const bool press =
+        event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    if (press && watched == expressions_->viewport()) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::RightButton) {
+            expressions_->setFocus(Qt::MouseFocusReason);
+            ShowMenu(mouse->position().toPoint(), mouse->globalPosition().toPoint());
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void CTapeLists::ShowMenu(const QPoint& viewportPos, const QPoint& globalPos) {
+    // The entry under the mouse, or the last one when the mouse is below it, becomes the
+    // selection without counting as the user's choice of an entry.
+    SelectRowAt(viewportPos);
+
+    QMenu menu(expressions_->parentWidget());
+    QAction* deleteItem = menu.addAction(Tr(TextId::TapeDeleteItem));
+    QAction* deleteAll = menu.addAction(Tr(TextId::TapeDeleteAll));
+    menu.addSeparator();
+    QAction* copyItem = menu.addAction(Tr(TextId::TapeCopyItem));
+    QAction* copyAll = menu.addAction(Tr(TextId::TapeCopyAll));
+    const QAction* chosen = menu.exec(globalPos);
+    if (chosen == deleteItem) {
+        const int row = SelectedRow();
+        if (row >= 0 && row < tape_.Size()) {
+            tape_.Remove(row);
+            RemoveRow(row);
+        }
+    } else if (chosen == deleteAll) {
+        emit commandRequested(kCmdDeleteAll);
+    } else if (chosen == copyItem) {
+        QGuiApplication::clipboard()->setText(tape_.EntryClipboardText(SelectedRow()));
+    } else if (chosen == copyAll) {
+        QGuiApplication::clipboard()->setText(tape_.AllClipboardText());
+    }
+}
+
 void CTapeLists::OnSelectionChanged(QListWidget* list) {
     if (updating_) {
         return;
@@ -121,9 +199,11 @@ void CTapeLists::OnSelectionChanged(QListWidget* list) {
         return;
     }
     if (list == expressions_) {
-        emit expressionChosen(row);
+        emit expressionChosen(ExpressionFromTapeText(tape_.At(row).expression));
+        results_->setFocus(Qt::OtherFocusReason);
     } else {
-        emit resultChosen(row);
+        emit resultChosen(tape_.At(row).result);
+        expressions_->setFocus(Qt::OtherFocusReason);
     }
 }
 

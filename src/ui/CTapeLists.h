@@ -1,9 +1,13 @@
 // The two list views of the tape: expressions on the left, results on the right, row i of
-// one beside row i of the other. They follow the tape model row by row; their selection
-// notifications report only the user's choices, never the program's own changes.
+// one beside row i of the other. They show the tape model and change it together with their
+// rows; their selection notifications report only the user's choices, never the program's own
+// changes. The expression list has the tape's context menu on the right mouse button.
 #pragma once
 
 #include <QObject>
+#include <QString>
+
+#include <vector>
 
 class QListWidget;
 class QPoint;
@@ -18,31 +22,47 @@ struct TapeEntry;
 class CTapeLists : public QObject {
     Q_OBJECT
 public:
-    // Creates both lists as children of the window, placed in its dialog units. The result
-    // list starts hidden; start-up shows it once the tape is loaded.
-    CTapeLists(QWidget* window, const DialogUnits& units);
+    // Creates both lists as children of the window, placed in its dialog units, showing the
+    // tape, which must outlive them. The result list starts hidden; start-up shows it once the
+    // tape is loaded.
+    CTapeLists(QWidget* window, const DialogUnits& units, Tape& tape);
 
     QListWidget* Expressions() const { return expressions_; }
     QListWidget* Results() const { return results_; }
 
+    // Files an entry at the top; beyond the tape's capacity the oldest entry falls off.
+    void File(const TapeEntry& entry);
+    // Replaces the whole tape.
+    void Assign(std::vector<TapeEntry> entries);
+    void Clear();
+    // Empties the tape once the user has confirmed it.
+    void ClearAfterAsking();
+
+signals:
+    // The user chose an entry: its expression (up to " =") for the expression field, or its
+    // result to insert there. The focus then moves to the other list.
+    void expressionChosen(const QString& expression);
+    void resultChosen(const QString& result);
+    // A menu entry that runs a command of the window (Delete All, with its focus rule).
+    void commandRequested(int commandId);
+
+protected:
+    // The right mouse button on the expression list opens the tape menu.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
     void InsertRow(int row, const TapeEntry& entry);
     void RemoveRow(int row);
-    void Fill(const Tape& tape);
-    int Count() const;
-
+    void Fill();
     // The selected row of the expression list, or -1.
     int SelectedRow() const;
     // Selects the expression row at a point of the list's viewport (the last row when the point
     // lies below it) without reporting it as the user's choice.
     void SelectRowAt(const QPoint& viewportPos);
-
-signals:
-    void expressionChosen(int row);
-    void resultChosen(int row);
-
-private:
+    void ShowMenu(const QPoint& viewportPos, const QPoint& globalPos);
     void OnSelectionChanged(QListWidget* list);
 
+    Tape& tape_;
     QListWidget* expressions_;
     QListWidget* results_;
     bool updating_ = false;

@@ -1,11 +1,11 @@
 #include "store/CSettingsKey.h"
+#include "store/CalcSettingsFrom.h"
 #include "store/Settings.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
-#include <QSet>
 #include <QSettings>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -113,8 +113,9 @@ TEST_F(SettingsTest, StoredFormIsIgnoredWhenReading) {
 }
 
 TEST_F(SettingsTest, DefaultKeyIsTheUsersConfigFile) {
-    const QString expected = QDir(qEnvironmentVariable("XDG_CONFIG_HOME"))
-                                 .filePath(QStringLiteral("Vondrel/Quillex.conf"));
+    const QString expected = SettingsFilePath();
+    EXPECT_EQ(expected, QDir(qEnvironmentVariable("XDG_CONFIG_HOME"))
+                            .filePath(QStringLiteral("Vondrel/Quillex.conf")));
     QFile::remove(expected);
     {
         CSettingsKey key;
@@ -127,78 +128,45 @@ TEST_F(SettingsTest, DefaultKeyIsTheUsersConfigFile) {
     QFile::remove(expected);
 }
 
-// The integer values LoadSettings reads, with their defaults.
-struct IntValue {
-    const char* name;
-    int Settings::*member;
-    int defaultValue;
-};
-constexpr IntValue kIntValues[] = {
-    {"Digits", &Settings::digits, 0},
-    {"ShowAs", &Settings::showAs, 0},
-    {"Euro", &Settings::euro, 0},
-    {"Mode", &Settings::mode, 0},
-    {"StackExpression", &Settings::stackExpression, 1},
-    {"BinBase", &Settings::binBase, 3},
-    {"Options_StoreStack", &Settings::storeStack, 1},
-    {"Options_AlwaysOnTop", &Settings::alwaysOnTop, 1},
-    {"Options_OutPutWindow", &Settings::outPutWindow, 2},
-    {"Options_ToolTips", &Settings::toolTips, 1},
-    {"Options_ResultStyle", &Settings::resultStyle, 0},
-    {"Options_ShowSplash", &Settings::showSplash, 1},
-    {"Options_KommaStyle", &Settings::kommaStyle, 0},
-    {"Options_Converter_ShowAll", &Settings::converterShowAll, 1},
-    {"Options_UseKomma", &Settings::useKomma, 0},
-    {"Options_CopyAlways", &Settings::copyAlways, 0},
-    {"Options_MoveWith", &Settings::moveWith, 1},
-    {"Options_MoveOnTop", &Settings::moveOnTop, 1},
-};
-
-struct TextValue {
-    const char* name;
-    QString Settings::*member;
-};
-constexpr TextValue kTextValues[] = {
-    {"XVal", &Settings::xVal},
-    {"YVal", &Settings::yVal},
-    {"WindowPositionMini", &Settings::windowPositionMini},
-};
-
-// Every member differs from its default and from the others, so a value the load forgets or
-// mixes up shows.
+// Every value differs from its default and from the others, so that a value stored under the
+// wrong name, or not stored at all, shows.
 Settings Unusual() {
     Settings s;
-    int next = 10;
-    for (const IntValue& value : kIntValues) {
-        s.*value.member = next++;
-    }
-    s.xVal = QStringLiteral("3,5");
-    s.yVal = QString::fromUtf8("-2,25 €");
-    s.windowPositionMini = QStringLiteral("0,1,-1,-1,-1,-1,5,6,105,206");
+    s.decimals = 4;
+    s.displayStyle = 2;
+    s.euro = 7;
+    s.mode = 9;
+    s.stackExpression = 0;
+    s.widthIndex = 1;
+    s.xText = QStringLiteral("3,5");
+    s.yText = QString::fromUtf8("-2,25 €");
+    s.storeStack = 10;
+    s.alwaysOnTop = 11;
+    s.outPutWindow = 12;
+    s.toolTips = 13;
+    s.resultStyle = 5;
+    s.showSplash = 14;
+    s.thousands = 3;
+    s.converterShowAll = 15;
+    s.decimalComma = 16;
+    s.copyAlways = 17;
+    s.moveWith = 18;
+    s.moveOnTop = 19;
     s.fontName = QStringLiteral("Small Fonts");
     s.fontSize = 7;
+    s.windowPositionMini = QStringLiteral("0,1,-1,-1,-1,-1,5,6,105,206");
     return s;
 }
 
-TEST_F(SettingsTest, EmptyStoreGivesDefaultsAndFirstRun) {
-    CSettingsKey key;
-    ASSERT_TRUE(key.Open(Path()));
-    Settings settings = Unusual();
-    const LoadedPlacement loaded = LoadSettings(key, settings);
-    for (const IntValue& value : kIntValues) {
-        EXPECT_EQ(settings.*value.member, value.defaultValue) << value.name;
-    }
-    for (const TextValue& value : kTextValues) {
-        EXPECT_TRUE((settings.*value.member).isEmpty()) << value.name;
-    }
-    EXPECT_EQ(settings.fontName, QStringLiteral("Microsoft Sans Serif"));
-    EXPECT_EQ(settings.fontSize, 8);
-    EXPECT_TRUE(loaded.firstRun);
-    EXPECT_TRUE(loaded.windowPosition11.isEmpty());
+QByteArray FileContent(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    return file.readAll();
 }
 
-TEST_F(SettingsTest, SaveWritesExactlyTheTwentyEightValues) {
-    const Settings settings = Unusual();
+// The stored file, names, values and all, exactly as every earlier version wrote it.
+TEST_F(SettingsTest, SaveWritesTheStoredFormAndLoadsItBack) {
+    const Settings saved = Unusual();
     SavedPlacement window;
     window.top = 40;
     window.left = -12;
@@ -206,87 +174,107 @@ TEST_F(SettingsTest, SaveWritesExactlyTheTwentyEightValues) {
     {
         CSettingsKey key;
         ASSERT_TRUE(key.Open(Path()));
-        SaveSettings(key, settings, window);
-    }
-    const QStringList expectedNames = {"Digits",
-                                       "ShowAs",
-                                       "Euro",
-                                       "Mode",
-                                       "StackExpression",
-                                       "BinBase",
-                                       "XVal",
-                                       "YVal",
-                                       "Options_StoreStack",
-                                       "Options_AlwaysOnTop",
-                                       "Options_OutPutWindow",
-                                       "Options_ToolTips",
-                                       "Options_ResultStyle",
-                                       "Options_ShowSplash",
-                                       "Options_KommaStyle",
-                                       "Options_Euro",
-                                       "Options_Converter_ShowAll",
-                                       "Options_UseKomma",
-                                       "Options_CopyAlways",
-                                       "Options_FontName4",
-                                       "Options_FontSize4",
-                                       "Options_MoveWith",
-                                       "Options_MoveOnTop",
-                                       "Top",
-                                       "Left",
-                                       "WindowPosition1.1",
-                                       "WindowPositionMini",
-                                       "WindowPosition"};
-    ASSERT_EQ(expectedNames.size(), 28);
-    const QStringList stored = QSettings(Path(), QSettings::IniFormat).allKeys();
-    EXPECT_EQ(QSet<QString>(stored.begin(), stored.end()),
-              QSet<QString>(expectedNames.begin(), expectedNames.end()));
-    EXPECT_EQ(stored.size(), 28);
-
-    for (const IntValue& value : kIntValues) {
-        EXPECT_EQ(Read(value.name), QString::number(settings.*value.member)) << value.name;
-    }
-    for (const TextValue& value : kTextValues) {
-        EXPECT_EQ(Read(value.name), settings.*value.member) << value.name;
-    }
-    const struct {
-        const char* name;
-        const char* text;
-    } fixed[] = {
-        {"Options_Euro", "0"},
-        {"Options_FontName4", "Small Fonts"},
-        {"Options_FontSize4", "7"},
-        {"Top", "40"},
-        {"Left", "-12"},
-        {"WindowPosition1.1", "0,1,-1,-1,-1,-1,-12,40,288,440"},
-        {"WindowPosition", "0,1,-1,-1,-1,-1,-12,40,288,440"},
-    };
-    for (const auto& value : fixed) {
-        EXPECT_EQ(Read(value.name), QString::fromUtf8(value.text)) << value.name;
-    }
-}
-
-TEST_F(SettingsTest, SavedSettingsLoadBack) {
-    const Settings saved = Unusual();
-    SavedPlacement window;
-    window.placement = Placement{2, 3, -32000, -32000, -1, -1, 100, 50, 400, 450};
-    {
-        CSettingsKey key;
-        ASSERT_TRUE(key.Open(Path()));
         SaveSettings(key, saved, window);
     }
+    EXPECT_EQ(FileContent(Path()), QByteArray(R"([General]
+BinBase=1
+Digits=4
+Euro=7
+Left=-12
+Mode=9
+Options_AlwaysOnTop=11
+Options_Converter_ShowAll=15
+Options_CopyAlways=17
+Options_Euro=0
+Options_FontName4=Small Fonts
+Options_FontSize4=7
+Options_KommaStyle=3
+Options_MoveOnTop=19
+Options_MoveWith=18
+Options_OutPutWindow=12
+Options_ResultStyle=5
+Options_ShowSplash=14
+Options_StoreStack=10
+Options_ToolTips=13
+Options_UseKomma=16
+ShowAs=2
+StackExpression=0
+Top=40
+WindowPosition="0,1,-1,-1,-1,-1,-12,40,288,440"
+WindowPosition1.1="0,1,-1,-1,-1,-1,-12,40,288,440"
+WindowPositionMini="0,1,-1,-1,-1,-1,5,6,105,206"
+XVal="3,5"
+YVal="-2,25 €"
+)"));
+
     LoadedPlacement loaded;
     const Settings s = Load(&loaded);
     EXPECT_FALSE(loaded.firstRun);
     EXPECT_EQ(loaded.windowPosition11, FormatPlacement(window.placement));
-    for (const IntValue& value : kIntValues) {
-        EXPECT_EQ(s.*value.member, saved.*value.member) << value.name;
+    const Settings defaults;
+    for (const SettingField& field : SettingFields()) {
+        // What is never read comes back as its default: the store always sets the same font.
+        const Settings& expected = field.role == SettingRole::Stored ? saved : defaults;
+        if (field.number != nullptr) {
+            EXPECT_EQ(s.*field.number, expected.*field.number) << field.name;
+        } else if (field.text != nullptr) {
+            EXPECT_EQ(s.*field.text, expected.*field.text) << field.name;
+        }
     }
-    for (const TextValue& value : kTextValues) {
-        EXPECT_EQ(s.*value.member, saved.*value.member) << value.name;
+}
+
+// A first run loads every default over whatever the settings held, and saving them writes the
+// defaults the file has always had.
+TEST_F(SettingsTest, EmptyStoreGivesTheDefaultsAndFirstRun) {
+    Settings settings = Unusual();
+    LoadedPlacement loaded;
+    {
+        CSettingsKey key;
+        ASSERT_TRUE(key.Open(Path()));
+        loaded = LoadSettings(key, settings);
+        SaveSettings(key, settings, SavedPlacement{});
     }
-    // The font is not read back: the store always sets the same one.
-    EXPECT_EQ(s.fontName, QStringLiteral("Microsoft Sans Serif"));
-    EXPECT_EQ(s.fontSize, 8);
+    EXPECT_TRUE(loaded.firstRun);
+    EXPECT_TRUE(loaded.windowPosition11.isEmpty());
+    EXPECT_EQ(FileContent(Path()), QByteArray(R"([General]
+BinBase=3
+Digits=0
+Euro=0
+Left=0
+Mode=0
+Options_AlwaysOnTop=1
+Options_Converter_ShowAll=1
+Options_CopyAlways=0
+Options_Euro=0
+Options_FontName4=Microsoft Sans Serif
+Options_FontSize4=8
+Options_KommaStyle=0
+Options_MoveOnTop=1
+Options_MoveWith=1
+Options_OutPutWindow=2
+Options_ResultStyle=0
+Options_ShowSplash=1
+Options_StoreStack=1
+Options_ToolTips=1
+Options_UseKomma=0
+ShowAs=0
+StackExpression=1
+Top=0
+WindowPosition="0,1,-1,-1,-1,-1,0,0,0,0"
+WindowPosition1.1="0,1,-1,-1,-1,-1,0,0,0,0"
+WindowPositionMini=
+XVal=
+YVal=
+)"));
+    // A new Settings holds the same defaults as a first run.
+    const Settings fresh;
+    for (const SettingField& field : SettingFields()) {
+        if (field.number != nullptr) {
+            EXPECT_EQ(fresh.*field.number, settings.*field.number) << field.name;
+        } else if (field.text != nullptr) {
+            EXPECT_EQ(fresh.*field.text, settings.*field.text) << field.name;
+        }
+    }
 }
 
 TEST_F(SettingsTest, IntegersFollowTheAtolRule) {
@@ -301,8 +289,8 @@ TEST_F(SettingsTest, IntegersFollowTheAtolRule) {
         WriteFile(QByteArray("[General]\nDigits=\"") + c.stored + "\"\nBinBase=\"" + c.stored +
                   "\"\n");
         const Settings s = Load();
-        EXPECT_EQ(s.digits, c.expected) << c.stored;
-        EXPECT_EQ(s.binBase, c.expected) << c.stored;
+        EXPECT_EQ(s.decimals, c.expected) << c.stored;
+        EXPECT_EQ(s.widthIndex, c.expected) << c.stored;
     }
 }
 
@@ -316,8 +304,34 @@ TEST_F(SettingsTest, MissingValueTakesItsDefaultButEmptyReadsZero) {
     EXPECT_EQ(s.outPutWindow, 0);
     EXPECT_EQ(s.alwaysOnTop, 1);
     EXPECT_EQ(s.showSplash, 1);
-    EXPECT_EQ(s.binBase, 7);
+    EXPECT_EQ(s.widthIndex, 7);
     EXPECT_TRUE(loaded.firstRun);
+}
+
+TEST(CalcSettingsFromTest, TakesTheCalculationsValuesAndAnyOtherWidthAsThirtyTwoBits) {
+    Settings s;
+    s.xText = QString::fromUtf8("2,5 €");
+    s.yText = QStringLiteral("-1");
+    s.decimals = 3;
+    s.displayStyle = 2;
+    s.thousands = 1;
+    s.decimalComma = 7;
+    const CalcSettings calc = CalcSettingsFrom(s);
+    EXPECT_EQ(calc.xText, "2,5 \x80");
+    EXPECT_EQ(calc.yText, "-1");
+    EXPECT_EQ(calc.display.decimals, 3);
+    EXPECT_EQ(calc.display.style, 2);
+    EXPECT_EQ(calc.display.thousands, 1);
+    EXPECT_TRUE(calc.display.decimalComma);
+
+    const struct {
+        int stored, used;
+    } widths[] = {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 3}, {7, 3}, {-1, 3}, {INT_MIN, 3}};
+    for (const auto& width : widths) {
+        s.widthIndex = width.stored;
+        EXPECT_EQ(CalcSettingsFrom(s).widthIndex, width.used) << width.stored;
+        EXPECT_EQ(EffectiveWidthIndex(width.stored), width.used) << width.stored;
+    }
 }
 
 TEST(PlacementTest, ParsesTenFieldsOrNothing) {

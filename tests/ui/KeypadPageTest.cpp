@@ -133,8 +133,8 @@ TEST(KeypadKeys, KeysLieOnThePageWithoutOverlapping) {
 
 TEST(KeypadPage, EveryKeyIssuesItsCommandAndInsertsNothing) {
     Settings settings;
-    settings.xVal = QStringLiteral("2");
-    settings.yVal = QStringLiteral("3");
+    settings.xText = QStringLiteral("2");
+    settings.yText = QStringLiteral("3");
     CKeypadPage page(settings);
     ASSERT_TRUE(ShowActive(&page));
     QSignalSpy commands(&page, &CTabPage::command);
@@ -192,9 +192,9 @@ TEST(KeypadPage, TipsFollowTheLanguage) {
 
 TEST(KeypadPage, ListsShowAndStoreTheSettings) {
     Settings settings;
-    settings.digits = 3;
-    settings.showAs = 2;
-    settings.kommaStyle = 1;
+    settings.decimals = 3;
+    settings.displayStyle = 2;
+    settings.thousands = 1;
     CKeypadPage page(settings);
     ASSERT_TRUE(ShowActive(&page));
     auto* decimals = Named<QComboBox>(&page, TextId::NameDecimals);
@@ -213,24 +213,24 @@ TEST(KeypadPage, ListsShowAndStoreTheSettings) {
 
     QSignalSpy evaluations(&page, &CKeypadPage::evaluateRequested);
     QTest::keyClick(decimals, Qt::Key_Down);
-    EXPECT_EQ(settings.digits, 4);
+    EXPECT_EQ(settings.decimals, 4);
     QTest::keyClick(style, Qt::Key_Up);
-    EXPECT_EQ(settings.showAs, 1);
+    EXPECT_EQ(settings.displayStyle, 1);
     QTest::keyClick(thousands, Qt::Key_Down);
-    EXPECT_EQ(settings.kommaStyle, 2);
+    EXPECT_EQ(settings.thousands, 2);
     EXPECT_EQ(evaluations.count(), 3);
 
     // Setting a list from the program is no choice of the user.
     style->setCurrentIndex(3);
-    EXPECT_EQ(settings.showAs, 1);
+    EXPECT_EQ(settings.displayStyle, 1);
     EXPECT_EQ(evaluations.count(), 3);
 }
 
 TEST(KeypadPage, ASettingOutsideTheListShowsTheFirstEntryThatIsUsedInstead) {
     Settings settings;
-    settings.digits = 99;
-    settings.showAs = -1;
-    settings.kommaStyle = 3;
+    settings.decimals = 99;
+    settings.displayStyle = -1;
+    settings.thousands = 3;
     CKeypadPage page(settings);
     for (const TextId name :
          {TextId::NameDecimals, TextId::NameDisplayStyle, TextId::NameThousandsStyle}) {
@@ -239,7 +239,7 @@ TEST(KeypadPage, ASettingOutsideTheListShowsTheFirstEntryThatIsUsedInstead) {
         ASSERT_NE(list, nullptr);
         EXPECT_EQ(list->currentIndex(), 0);
     }
-    EXPECT_EQ(settings.digits, 99);
+    EXPECT_EQ(settings.decimals, 99);
 }
 
 // The keypad page beside a field that, like the main window's expression field, takes the
@@ -251,8 +251,8 @@ struct PageWithExpression {
     CKeypadPage* page;
     int evaluations = 0;
     PageWithExpression() {
-        settings.xVal = QStringLiteral("1");
-        settings.yVal = QStringLiteral("2");
+        settings.xText = QStringLiteral("1");
+        settings.yText = QStringLiteral("2");
         auto* layout = new QVBoxLayout(&window);
         expression = new QLineEdit(&window);
         page = new CKeypadPage(settings, &window);
@@ -279,8 +279,8 @@ TEST(KeypadPage, FieldsWriteTheSettingsAndAskForEvaluation) {
         // Without the focus return the evaluation keeps the focus in the expression field.
         EXPECT_EQ(QApplication::focusWidget(), t.expression);
     }
-    EXPECT_EQ(t.settings.xVal, QStringLiteral("7"));
-    EXPECT_EQ(t.settings.yVal, QStringLiteral("7"));
+    EXPECT_EQ(t.settings.xText, QStringLiteral("7"));
+    EXPECT_EQ(t.settings.yText, QStringLiteral("7"));
 
     t.page->SetFocusReturn(true);
     QLineEdit* x = t.page->XField();
@@ -288,7 +288,7 @@ TEST(KeypadPage, FieldsWriteTheSettingsAndAskForEvaluation) {
     x->selectAll();
     QTest::keyClicks(x, QStringLiteral("12"));
     EXPECT_EQ(QApplication::focusWidget(), x);
-    EXPECT_EQ(t.settings.xVal, QStringLiteral("12"));
+    EXPECT_EQ(t.settings.xText, QStringLiteral("12"));
     EXPECT_EQ(x->text(), QStringLiteral("12"));
 }
 
@@ -301,7 +301,7 @@ TEST(KeypadPage, AFieldLosingTheFocusAsksForEvaluation) {
         t.expression->setFocus();
         EXPECT_EQ(t.evaluations, 1);
     }
-    EXPECT_EQ(t.settings.xVal, QStringLiteral("1"));
+    EXPECT_EQ(t.settings.xText, QStringLiteral("1"));
 }
 
 TEST(KeypadPage, EnterAndEscInAFieldAreThePageCommands) {

@@ -12,9 +12,9 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
@@ -43,11 +43,6 @@
 
 namespace quillex {
 namespace {
-
-QString SettingsFilePath() {
-    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return QDir(base).filePath(QStringLiteral("Vondrel/Quillex.conf"));
-}
 
 QString Stored(const char* name) {
     CSettingsKey key;
@@ -283,6 +278,20 @@ TEST_F(MainWindowTest, TooLongInputIsCutByCharactersNotHalvesOfPairs) {
     EXPECT_EQ(ExpressionText(), QStringLiteral("1").repeated(124) + clef);
 }
 
+// Marked-up or formatted clipboard contents come in as their plain text, operators and all.
+TEST_F(MainWindowTest, PasteBringsInThePlainText) {
+    Start();
+    auto* data = new QMimeData;
+    data->setData(QStringLiteral("text/markdown"), "2*3*4");
+    data->setHtml(QStringLiteral("<b>9</b>"));
+    data->setText(QStringLiteral("2*3*4"));
+    QGuiApplication::clipboard()->setMimeData(data);
+    Type("1+");
+    Expression()->paste();
+    EXPECT_EQ(ExpressionText(), QStringLiteral("1+2*3*4"));
+    EXPECT_EQ(ResultText(), QStringLiteral("25"));
+}
+
 TEST_F(MainWindowTest, FullTapeDropsTheOldest) {
     Start();
     for (int i = 0; i <= 100; ++i) {
@@ -310,9 +319,9 @@ TEST_F(MainWindowTest, FiledResultsAreNormalised) {
     };
     for (const auto& c : cases) {
         Start([&](Settings& s) {
-            s.kommaStyle = c.thousands;
-            s.showAs = c.style;
-            s.digits = c.digits;
+            s.thousands = c.thousands;
+            s.displayStyle = c.style;
+            s.decimals = c.digits;
         });
         Type(c.input);
         EXPECT_EQ(ResultText(), QString::fromUtf8(c.shown)) << c.input;
@@ -550,7 +559,7 @@ TEST_F(MainWindowTest, XFieldFeedsTheEvaluation) {
     x->setFocus();
     QTest::keyClicks(x, QStringLiteral("2,5"));
     EXPECT_EQ(ResultText(), QStringLiteral("5"));
-    EXPECT_EQ(window_->CurrentSettings().xVal, QStringLiteral("2,5"));
+    EXPECT_EQ(window_->CurrentSettings().xText, QStringLiteral("2,5"));
 }
 
 TEST_F(MainWindowTest, CloseHidesAndSavesNothing) {
@@ -819,7 +828,7 @@ TEST_F(MainWindowTest, TheStoredWidthIsAppliedAtStartUp) {
             Store("BinBase", row.stored);
         }
         Start();
-        EXPECT_EQ(window_->CurrentSettings().binBase, row.index);
+        EXPECT_EQ(window_->CurrentSettings().widthIndex, row.index);
         EXPECT_EQ(ResultText(), QStringLiteral("Keine Eingabe"));
         ShowTab(1);
         EXPECT_EQ(Binary("Bin"), QString::fromLatin1(row.bin));
@@ -841,12 +850,12 @@ TEST_F(MainWindowTest, WidthButtonsStoreTheWidthAndEvaluateInIt) {
     Type("not(0)");
     EXPECT_EQ(ResultText(), QStringLiteral("4294967295"));
     ClickBinary("8 Bit");
-    EXPECT_EQ(window_->CurrentSettings().binBase, 1);
+    EXPECT_EQ(window_->CurrentSettings().widthIndex, 1);
     EXPECT_EQ(ResultText(), QStringLiteral("255"));
     EXPECT_EQ(Binary("Dec"), QStringLiteral("255"));
     EXPECT_EQ(Binary("2's"), QStringLiteral("-1"));
     ClickBinary("4 Bit");
-    EXPECT_EQ(window_->CurrentSettings().binBase, 0);
+    EXPECT_EQ(window_->CurrentSettings().widthIndex, 0);
     EXPECT_EQ(ResultText(), QStringLiteral("15"));
     EXPECT_EQ(Binary("Bin"), QStringLiteral("1111"));
     ClickBinary("16 Bit");

@@ -41,7 +41,7 @@ bool Marked(const QWidget& dialog, TextId name) {
 
 // The settings the dialog switches, as one comparable tuple.
 auto Switched(const Settings& s) {
-    return std::make_tuple(s.storeStack, s.alwaysOnTop, s.toolTips, s.showSplash, s.useKomma,
+    return std::make_tuple(s.storeStack, s.alwaysOnTop, s.toolTips, s.showSplash, s.decimalComma,
                            s.copyAlways);
 }
 
@@ -56,7 +56,7 @@ TEST(OptionsDlg, MarksFollowTheSettingsWhenOpened) {
         settings.alwaysOnTop = c.alwaysOnTop;
         settings.toolTips = c.toolTips;
         settings.showSplash = c.showSplash;
-        settings.useKomma = c.useKomma;
+        settings.decimalComma = c.useKomma;
         settings.copyAlways = c.copyAlways;
         COptionsDlg dialog(settings);
         EXPECT_EQ(Marked(dialog, kStoreStack), c.storeStack != 0);
@@ -68,7 +68,7 @@ TEST(OptionsDlg, MarksFollowTheSettingsWhenOpened) {
         EXPECT_EQ(Marked(dialog, kCopyAlways), c.copyAlways != 0);
         // Opening changes nothing.
         EXPECT_EQ(settings.storeStack, c.storeStack);
-        EXPECT_EQ(settings.useKomma, c.useKomma);
+        EXPECT_EQ(settings.decimalComma, c.useKomma);
     }
 }
 
@@ -114,11 +114,11 @@ TEST(OptionsDlg, CommaPairSwapsOnEveryClick) {
     for (const Case& c : cases) {
         SCOPED_TRACE(Tr(c.clicked).toStdString() + " from " + std::to_string(c.useKomma));
         Settings settings;
-        settings.useKomma = c.useKomma;
+        settings.decimalComma = c.useKomma;
         COptionsDlg dialog(settings);
         dialog.show();
         Click(dialog, c.clicked);
-        EXPECT_EQ(settings.useKomma, c.expected);
+        EXPECT_EQ(settings.decimalComma, c.expected);
         EXPECT_EQ(Marked(dialog, kComma), c.expected == 1);
         EXPECT_EQ(Marked(dialog, kPoint), c.expected == 0);
         EXPECT_EQ(settings.copyAlways, Settings{}.copyAlways);

@@ -1,4 +1,4 @@
-// Field texts between the windows' QStrings and the 8-bit (code page 1252) texts of the logic
+// Texts between Qt's QStrings and the 8-bit (code page 1252) texts of the logic
 // behind them.
 #pragma once
 

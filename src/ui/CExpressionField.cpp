@@ -1,0 +1,108 @@
+#include "ui/CExpressionField.h"
+
+#include <QMessageBox>
+#include <QMimeData>
+#include <QTextCursor>
+
+#include "engine/Calculation.h"
+#include "store/QtCp1252.h"
+#include "ui/QtTexts.h"
+
+namespace quillex {
+namespace {
+
+// The first `count` characters of a text, counting a surrogate pair as one character as the
+// code page conversion does.
+QString FirstCharacters(const QString& text, std::size_t count) {
+    qsizetype end = 0;
+    for (std::size_t n = 0; n < count && end < text.size(); ++n) {
+        const bool pair = text.at(end).isHighSurrogate() && end + 1 < text.size() &&
+                          text.at(end + 1).isLowSurrogate();
+        end += pair ? 2 : 1;
+    }
+    return text.left(end);
+}
+
+// The text without its last character (a surrogate pair counts as one).
+QString WithoutLastCharacter(const QString& text) {
+    qsizetype cut = text.size() - 1;
+    if (cut > 0 && text.at(cut).isLowSurrogate() && text.at(cut - 1).isHighSurrogate()) {
+        --cut;
+    }
+    return text.left(qMax<qsizetype>(0, cut));
+}
+
+}  // namespace
+
+CExpressionField::CExpressionField(QWidget* parent) : QPlainTextEdit(parent) {
+    setAccessibleName(QStringLiteral("Expression"));
+    setToolTip(Tr(TextId::ExpressionFieldTip));
+    setTabChangesFocus(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+        if (!writing_) {
+            emit edited();
+        }
+    });
+}
+
+void CExpressionField::SetText(const QString& text) {
+    writing_ = true;
+    setPlainText(text);
+    writing_ = false;
+    QTextCursor end = textCursor();
+    end.movePosition(QTextCursor::End);
+    setTextCursor(end);
+    ensureCursorVisible();
+}
+
+void CExpressionField::InsertText(const QString& text) {
+    QTextCursor cursor = textCursor();
+    cursor.insertText(text);
+    setTextCursor(cursor);
+}
+
+void CExpressionField::DeleteLast() {
+    SetText(WithoutLastCharacter(toPlainText()));
+}
+
+void CExpressionField::KeepWithinLimit() {
+    if (ToCp1252(toPlainText()).size() <= kMaxInputLength) {
+        return;
+    }
+    QMessageBox tooLong(QMessageBox::Warning, Tr(TextId::InputTooLongCaption),
+                        Tr(TextId::InputTooLong), QMessageBox::Ok, window());
+    tooLong.exec();
+    SetText(FirstCharacters(toPlainText(), kMaxInputLength));
+}
+
+void CExpressionField::TakeFocus() {
+    setFocus(Qt::OtherFocusReason);
+    if (document()->isEmpty()) {
+        QTextCursor start = textCursor();
+        start.movePosition(QTextCursor::Start);
+        setTextCursor(start);
+        ensureCursorVisible();
+    }
+}
+
+void CExpressionField::focusInEvent(QFocusEvent* event) {
+    emit focusEntering();
+    QPlainTextEdit::focusInEvent(event);
+}
+
+// Only the plain text: formatted or marked-up clipboard contents would otherwise be rendered,
+// and an expression like 2*3*4 read as mark-up loses its operators.
+bool CExpressionField::canInsertFromMimeData(const QMimeData* source) const {
+    return source != nullptr && source->hasText();
+}
+
+void CExpressionField::insertFromMimeData(const QMimeData* source) {
+    if (canInsertFromMimeData(source)) {
+        InsertText(source->text());
+        ensureCursorVisible();
+    }
+}
+
+}  // namespace quillex

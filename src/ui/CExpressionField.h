@@ -1,0 +1,44 @@
+// The expression field: a multi-line edit that reports every change of its text as an edit,
+// except the texts the program writes itself. An expression holds at most kMaxInputLength
+// characters; a paste or a drop brings in plain text only.
+#pragma once
+
+#include <QPlainTextEdit>
+
+namespace quillex {
+
+class CExpressionField : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit CExpressionField(QWidget* parent = nullptr);
+
+    // Writes the text without reporting an edit; the caret goes to the end.
+    void SetText(const QString& text);
+    // Replaces the selection at the caret by the text; reported as an edit.
+    void InsertText(const QString& text);
+    // Removes the last character of the text, not the one at the caret, as SetText does.
+    void DeleteLast();
+
+    // When the text is longer than an expression may be, says so in a message box and then
+    // cuts it to its first kMaxInputLength characters, as SetText does.
+    void KeepWithinLimit();
+
+    // Takes the keyboard focus; an empty field shows its caret at the start.
+    void TakeFocus();
+
+signals:
+    // The text changed in any way but SetText.
+    void edited();
+    // The field is about to get the keyboard focus.
+    void focusEntering();
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    void insertFromMimeData(const QMimeData* source) override;
+
+private:
+    bool writing_ = false;  // SetText is writing the text
+};
+
+}  // namespace quillex

@@ -1,0 +1,144 @@
+#include "ui/CWindowPlacement.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QRect>
+#include <QScreen>
+#include <QWidget>
+
+#include "ui/Docking.h"
+
+namespace quillex {
+namespace {
+
+constexpr unsigned kShowNormal = 1;
+constexpr unsigned kShowMinimised = 2;
+constexpr unsigned kShowMaximised = 3;
+
+}  // namespace
+
+CWindowPlacement::CWindowPlacement(QWidget* window, const Settings& settings)
+    : QObject(window), window_(window), settings_(settings) {
+    window_->installEventFilter(this);
+}
+
+void CWindowPlacement::Restore(const LoadedPlacement& loaded) {
+    if (const std::optional<Placement> stored = ParsePlacement(loaded.windowPosition11)) {
+        // A position on no screen at all (a screen that is gone) would leave the window out
+        // of reach; it then keeps the position the platform gave it.
+        const QRect frame(QPoint(stored->left, stored->top), window_->size());
+        bool onScreen = false;
+        for (const QScreen* screen : QGuiApplication::screens()) {
+            onScreen = onScreen || screen->availableGeometry().intersects(frame);
+        }
+        if (PlacementFits(*stored, Current()) && onScreen) {
+            window_->move(stored->left, stored->top);
+        }
+    }
+    if (loaded.firstRun) {
+        CentreOnScreen();
+    }
+}
+
+void CWindowPlacement::FinishStartUp() {
+    alreadyPlaced_ = true;
+    CentreOnScreen();
+}
+
+void CWindowPlacement::CentreOnScreen() {
+    if (alreadyPlaced_) {
+        if (settings_.moveOnTop != 0) {
+            alreadyPlaced_ = false;
+        }
+        return;
+    }
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect area = screen->geometry();
+    const QRect frame = window_->frameGeometry();
+    const Point at = FirstRunPosition(frame.width(), frame.height(), area.width(), area.height());
+    window_->move(area.x() + at.x, area.y() + at.y);
+    window_->raise();
+    window_->activateWindow();
+}
+
+void CWindowPlacement::ApplyTopmost() {
+    const bool topmost = settings_.alwaysOnTop != 0;
+    if (window_->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == topmost) {
+        return;
+    }
+    // Changing the flags hides a shown window; it comes back where it was.
+    const bool shown = window_->isVisible();
+    window_->setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
+    if (shown) {
+        window_->show();
+    }
+}
+
+// The normal rectangle holds the frame's position and the window's own size: the frame's size
+// is not known before the window is first shown on every desktop, the window's size is.
+Placement CWindowPlacement::Current() const {
+    Placement placement;
+    placement.showCommand = window_->isMinimized()
+                                ? kShowMinimised
+                                : (window_->isMaximized() ? kShowMaximised : kShowNormal);
+    const QPoint at = window_->pos();
+    placement.left = at.x();
+    placement.top = at.y();
+    placement.right = at.x() + window_->width();
+    placement.bottom = at.y() + window_->height();
+    return placement;
+}
+
+SavedPlacement CWindowPlacement::ForSaving() const {
+    SavedPlacement saved;
+    const QRect frame = window_->frameGeometry();
+    saved.top = frame.top();
+    saved.left = frame.left();
+    saved.placement = Current();
+    return saved;
+}
+
+bool CWindowPlacement::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == window_ && event->type() == QEvent::Move) {
+        SnapToEdges();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void CWindowPlacement::SnapToEdges() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (docking_ || screen == nullptr) {
+        return;
+    }
+    const QRect whole = screen->geometry();
+    const QRect free = screen->availableGeometry();
+    const std::optional<ScreenInsets> insets =
+        InsetsFromAvailableArea({whole.x(), whole.y(), whole.width(), whole.height()},
+                                {free.x(), free.y(), free.width(), free.height()});
+    if (!insets) {
+        return;
+    }
+    const QRect frame = window_->frameGeometry();
+    const DockRequest request{
+        frame.x() - whole.x(), frame.y() - whole.y(), frame.width(), frame.height(),
+        whole.width(),         whole.height(),        *insets};
+    const DockedPosition docked = Dock(request);
+    if (docked.x == request.x && docked.y == request.y) {
+        dockedFrom_.reset();
+        return;
+    }
+    // A desktop that puts the window back where it was, rather than where it was asked to go,
+    // is not asked again for the same position: that would go on for ever.
+    if (dockedFrom_ == frame.topLeft()) {
+        return;
+    }
+    dockedFrom_ = frame.topLeft();
+    docking_ = true;
+    window_->move(whole.x() + docked.x, whole.y() + docked.y);
+    docking_ = false;
+}
+
+}  // namespace quillex

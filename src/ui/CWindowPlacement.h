@@ -1,0 +1,50 @@
+// Where the main window stands: the stored placement restored at start-up, the first-run
+// centring, topmost mode, the docking to the screen edges whenever the window is moved, and
+// the placement it is saved with.
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+
+#include <optional>
+
+#include "store/Settings.h"
+
+class QWidget;
+
+namespace quillex {
+
+class CWindowPlacement : public QObject {
+    Q_OBJECT
+public:
+    // Watches the window's moves from now on. Reads the topmost and move-on-top settings.
+    CWindowPlacement(QWidget* window, const Settings& settings);
+
+    // Moves the window to the stored placement while the window still has the size it was
+    // saved with and the position lies on a screen; centres it on a first run.
+    void Restore(const LoadedPlacement& loaded);
+    // The end of start-up: the window counts as placed, and the first-run placement runs once
+    // more (which then moves nothing).
+    void FinishStartUp();
+    // Makes the window topmost or not as the settings say.
+    void ApplyTopmost();
+
+    // The frame position and placement to save.
+    SavedPlacement ForSaving() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CentreOnScreen();
+    Placement Current() const;
+    void SnapToEdges();
+
+    QWidget* window_;
+    const Settings& settings_;
+    bool alreadyPlaced_ = false;
+    bool docking_ = false;
+    std::optional<QPoint> dockedFrom_;  // the position the last docking move started from
+};
+
+}  // namespace quillex
