@@ -35,7 +35,7 @@ QString WithoutLastCharacter(const QString& text) {
 }  // namespace
 
 CExpressionField::CExpressionField(QWidget* parent) : QPlainTextEdit(parent) {
-    setAccessibleName(QStringLiteral("Expression"));
+    setAccessibleName(Tr(TextId::NameExpression));
     setToolTip(Tr(TextId::ExpressionFieldTip));
     setTabChangesFocus(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -80,7 +80,7 @@ CMainCalcDlg::CMainCalcDlg(QWidget* parent)
     units.Place(expression_, 3, 112, 191, 29);
 
     tabs_ = new CPageTabCtrl(this);
-    tabs_->setAccessibleName(QStringLiteral("Pages"));
+    tabs_->setAccessibleName(Tr(TextId::NamePages));
     units.Place(tabs_, 3, 144, 212, 120);
 
     connect(expression_, &CExpressionField::edited, this, &CMainCalcDlg::Evaluate);

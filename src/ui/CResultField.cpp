@@ -5,7 +5,7 @@
 namespace quillex {
 
 CResultField::CResultField(QWidget* parent) : QLineEdit(parent) {
-    setAccessibleName(QStringLiteral("Result"));
+    setAccessibleName(Tr(TextId::NameResult));
     setReadOnly(true);
     setToolTip(Tr(TextId::ResultFieldTip));
     QPalette colours = palette();

@@ -42,7 +42,7 @@ CTapeLists::CTapeLists(QWidget* window, const DialogUnits& units, Tape& tape)
       tape_(tape),
       expressions_(new QListWidget(window)),
       results_(new QListWidget(window)) {
-    expressions_->setAccessibleName(QStringLiteral("Expression tape"));
+    expressions_->setAccessibleName(Tr(TextId::NameExpressionTape));
     expressions_->setSelectionMode(QAbstractItemView::SingleSelection);
     expressions_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     expressions_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -52,7 +52,7 @@ CTapeLists::CTapeLists(QWidget* window, const DialogUnits& units, Tape& tape)
     expressions_->viewport()->installEventFilter(this);
     units.Place(expressions_, 3, 44, 127, 65);
 
-    results_->setAccessibleName(QStringLiteral("Result tape"));
+    results_->setAccessibleName(Tr(TextId::NameResultTape));
     results_->setSelectionMode(QAbstractItemView::SingleSelection);
     results_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     results_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -28,7 +28,7 @@ CToolRow::CToolRow(QWidget* window, const DialogUnits& units) : QObject(window) 
     };
     for (const ToolButtonDef& def : buttons) {
         auto* button = new QToolButton(window);
-        button->setAccessibleName(EnglishName(def.tip));
+        button->setAccessibleName(Tr(def.tip));
         button->setToolTip(Tr(def.tip));
         button->setIcon(window->style()->standardIcon(def.icon, nullptr, button));
         button->setAutoRaise(true);

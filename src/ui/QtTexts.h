@@ -18,9 +18,4 @@ inline QString Tr(TextId id) {
     return FromUtf8(Text(id));
 }
 
-// The English text: a stable name for accessibility and tests, whatever the language.
-inline QString EnglishName(TextId id) {
-    return FromUtf8(Text(id, Language::English));
-}
-
 }  // namespace quillex

@@ -335,7 +335,7 @@ TEST_F(MainWindowTest, DeleteRemovesTheLastCharacterAndEvaluates) {
     Start();
     Type("12+34");
     Expression()->moveCursor(QTextCursor::Start);  // not the character at the caret
-    QTest::mouseClick(Button(window_.get(), QStringLiteral("Delete")), Qt::LeftButton);
+    QTest::mouseClick(Button(window_.get(), Tr(TextId::TipDelete)), Qt::LeftButton);
     EXPECT_EQ(ExpressionText(), QStringLiteral("12+3"));
     EXPECT_EQ(ResultText(), QStringLiteral("15"));
     EXPECT_EQ(Expression()->textCursor().position(), 4);
@@ -373,7 +373,7 @@ TEST_F(MainWindowTest, DeleteAllEmptiesTheFieldOrTheTapeByFocus) {
     // The button follows the same rule.
     File("3+3");
     ExpressionTape()->setFocus();
-    QTest::mouseClick(Button(window_.get(), QStringLiteral("Delete All")), Qt::LeftButton);
+    QTest::mouseClick(Button(window_.get(), Tr(TextId::TipDeleteAll)), Qt::LeftButton);
     EXPECT_EQ(window_->TapeModel().Size(), 0);
 }
 
@@ -382,8 +382,7 @@ TEST_F(MainWindowTest, DeleteTheTapeAsksFirst) {
     File("1+1");
     {
         BoxAnswerer boxes(QMessageBox::Cancel);
-        QTest::mouseClick(Button(window_.get(), QStringLiteral("Delete the Stack")),
-                          Qt::LeftButton);
+        QTest::mouseClick(Button(window_.get(), Tr(TextId::TipDeleteStack)), Qt::LeftButton);
         EXPECT_EQ(boxes.count, 1);
         EXPECT_EQ(boxes.text, QStringLiteral("Wollen sie wirklich den gesamten Stack löschen ?"));
         EXPECT_EQ(boxes.caption, QStringLiteral("Info"));
@@ -667,7 +666,7 @@ TEST_F(MainWindowTest, OptionsApplyTopmostAndTheOutputWindowRule) {
             onTop->click();
         }
     });
-    QTest::mouseClick(Button(window_.get(), QStringLiteral("Program Options")), Qt::LeftButton);
+    QTest::mouseClick(Button(window_.get(), Tr(TextId::TipOptions)), Qt::LeftButton);
     EXPECT_TRUE(sawOptions);
     EXPECT_EQ(window_->CurrentSettings().alwaysOnTop, 0);
     EXPECT_FALSE(window_->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -684,7 +683,7 @@ TEST_F(MainWindowTest, InfoAndHelpOpenFromTheirCommands) {
     Start();
     bool sawInfo = false;
     WithNextModal([&](QDialog* dialog) { sawInfo = qobject_cast<CInfoDlg*>(dialog) != nullptr; });
-    QTest::mouseClick(Button(window_.get(), QStringLiteral("About Quillex")), Qt::LeftButton);
+    QTest::mouseClick(Button(window_.get(), Tr(TextId::TipInfo)), Qt::LeftButton);
     EXPECT_TRUE(sawInfo);
 
     QDir().mkpath(QStringLiteral("HTML_Help"));
@@ -703,7 +702,7 @@ TEST_F(MainWindowTest, InfoAndHelpOpenFromTheirCommands) {
 
 TEST_F(MainWindowTest, HideButtonHidesAndOpenBringsItBack) {
     Start();
-    QTest::mouseClick(Button(window_.get(), QStringLiteral("Hide Programm")), Qt::LeftButton);
+    QTest::mouseClick(Button(window_.get(), Tr(TextId::TipHide)), Qt::LeftButton);
     EXPECT_TRUE(HiddenOrMinimised());
     EXPECT_FALSE(QFile::exists(TapeFilePath()));
     window_->HandleCommand(kCmdOpen);
