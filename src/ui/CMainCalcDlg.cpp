@@ -4,7 +4,6 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QFontMetrics>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMenu>
@@ -119,7 +118,7 @@ void CMainCalcDlg::Initialise() {
     SetupTrayIcon();
     LoadSettingsNow();
     placement_->ApplyTopmost();
-    setWindowIcon(QIcon(QStringLiteral(":/icons/quillex.png")));
+    setWindowIcon(ProgramIcon());
     tools_ = new CToolRow(this, DialogUnits(font()));
     for (QToolButton* button : tools_->Buttons()) {
         keys_->Watch({button});
