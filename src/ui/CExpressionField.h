@@ -1,6 +1,7 @@
 // The expression field: a multi-line edit that reports every change of its text as an edit,
 // except the texts the program writes itself. An expression holds at most kMaxInputLength
-// characters; a paste or a drop brings in plain text only.
+// characters; a paste or a drop brings in plain text only, with its typographic characters
+// turned into what the engine reads.
 #pragma once
 
 #include <QPlainTextEdit>

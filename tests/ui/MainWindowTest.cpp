@@ -244,6 +244,11 @@ TEST_F(MainWindowTest, TooLongInputBringsOneBoxAndIsCut) {
              QGuiApplication::clipboard()->setText(ones);
              Expression()->paste();
          }},
+        {"pasted, a megabyte of it",
+         [&] {
+             QGuiApplication::clipboard()->setText(QStringLiteral("1+").repeated(500000));
+             Expression()->paste();
+         }},
         {"set", [&] { Expression()->setPlainText(ones); }},
         {"typed past the limit",
          [&] {
@@ -290,6 +295,13 @@ TEST_F(MainWindowTest, PasteBringsInThePlainText) {
     Expression()->paste();
     EXPECT_EQ(ExpressionText(), QStringLiteral("1+2*3*4"));
     EXPECT_EQ(ResultText(), QStringLiteral("25"));
+
+    // Typographic operators come in as the engine's.
+    Expression()->clear();
+    QGuiApplication::clipboard()->setText(QString::fromUtf8("3\u00d74\u22122\u00a0"));
+    Expression()->paste();
+    EXPECT_EQ(ExpressionText(), QStringLiteral("3*4-2 "));
+    EXPECT_EQ(ResultText(), QStringLiteral("10"));
 }
 
 TEST_F(MainWindowTest, FullTapeDropsTheOldest) {
