@@ -44,9 +44,11 @@ CTapeLists::CTapeLists(QWidget* window, const DialogUnits& units, Tape& tape)
       results_(new QListWidget(window)) {
     expressions_->setAccessibleName(Tr(TextId::NameExpressionTape));
     expressions_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // A long expression is scrolled to, not cut short; every row has its own width, so the
+    // scroll bar follows the widest entry, not the first one.
     expressions_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     expressions_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    expressions_->setUniformItemSizes(true);
+    expressions_->setTextElideMode(Qt::ElideNone);
     // Its right-button menu opens on the button press, not as a context menu event.
     expressions_->setContextMenuPolicy(Qt::PreventContextMenu);
     expressions_->viewport()->installEventFilter(this);

@@ -15,6 +15,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
@@ -302,6 +303,16 @@ TEST_F(MainWindowTest, PasteBringsInThePlainText) {
     Expression()->paste();
     EXPECT_EQ(ExpressionText(), QStringLiteral("3*4-2 "));
     EXPECT_EQ(ResultText(), QStringLiteral("10"));
+}
+
+TEST_F(MainWindowTest, ALongExpressionOnTheTapeCanBeScrolledToAndIsNotCut) {
+    Start();
+    File("1111111111+2222222222+3333333333+4444444444+5555555555+6666666666");
+    File("1");
+    QListWidget* tape = window_->ExpressionTape();
+    QCoreApplication::processEvents();  // the list lays out its rows later
+    EXPECT_EQ(tape->textElideMode(), Qt::ElideNone);
+    EXPECT_GT(tape->horizontalScrollBar()->maximum(), 0);
 }
 
 TEST_F(MainWindowTest, FullTapeDropsTheOldest) {
