@@ -172,7 +172,7 @@ bool CKeypadPage::eventFilter(QObject* watched, QEvent* event) {
     // A context menu of the field takes the focus only for a moment.
     if ((watched == xField_ || watched == yField_) && event->type() == QEvent::FocusOut &&
         static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
-        emit evaluateRequested();
+        emit fieldLeft();
     }
     return CTabPage::eventFilter(watched, event);
 }

@@ -30,8 +30,11 @@ public:
     QSize sizeHint() const override;
 
 signals:
-    // A display list, the X or Y field changed, or a field lost the focus.
+    // A display list, the X or Y field changed.
     void evaluateRequested();
+    // The X or Y field lost the focus: an evaluation that leaves the focus where the user
+    // moved it.
+    void fieldLeft();
 
 protected:
     // A field losing the focus asks for an evaluation too.

@@ -163,6 +163,8 @@ void CMainCalcDlg::CreatePages() {
     keypad_ = new CKeypadPage(settings_, this);
     keypad_->setAccessibleName(Tr(TextId::TabKeypad));
     connect(keypad_, &CKeypadPage::evaluateRequested, this, &CMainCalcDlg::Evaluate);
+    // The focus is on its way to the control the user chose; the evaluation leaves it there.
+    connect(keypad_, &CKeypadPage::fieldLeft, this, [this] { RunEvaluation(false); });
     connect(tabs_, &CPageTabCtrl::pageCommand, this, &CMainCalcDlg::HandleCommand);
     tabs_->AddPage(Tr(TextId::TabKeypad), 0, keypad_);
 
@@ -333,6 +335,10 @@ void CMainCalcDlg::OpenOptions() {
 // ---- Calculation ---------------------------------------------------------------------------
 
 void CMainCalcDlg::Evaluate() {
+    RunEvaluation(true);
+}
+
+void CMainCalcDlg::RunEvaluation(bool focusExpression) {
     // Writing back a cut input, the message box and the focus moves below all report back
     // here; the evaluation under way covers them.
     if (evaluating_) {
@@ -355,7 +361,9 @@ void CMainCalcDlg::Evaluate() {
     if (outcome.outcome != CalcOutcome::NoInput && settings_.copyAlways != 0) {
         QGuiApplication::clipboard()->setText(result_->text());
     }
-    expression_->TakeFocus();
+    if (focusExpression) {
+        expression_->TakeFocus();
+    }
     evaluating_ = false;
 }
 

@@ -47,6 +47,8 @@ public:
     void SaveAll();
 
     void HandleCommand(int commandId);
+    // Evaluates the expression field and shows the result; the focus then goes to the
+    // expression field.
     void Evaluate();
     void PushToTape();
     void InsertText(const QString& text);
@@ -73,6 +75,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The evaluation itself; `focusExpression` moves the focus to the expression field.
+    void RunEvaluation(bool focusExpression);
     void SetupTrayIcon();
     void LoadSettingsNow();
     void CreatePages();

@@ -582,6 +582,15 @@ TEST_F(MainWindowTest, XFieldFeedsTheEvaluation) {
     QTest::keyClicks(x, QStringLiteral("2,5"));
     EXPECT_EQ(ResultText(), QStringLiteral("5"));
     EXPECT_EQ(window_->CurrentSettings().xText, QStringLiteral("2,5"));
+
+    // Clicking from X into Y evaluates once more, and the keys then go to Y, not elsewhere.
+    QLineEdit* y = window_->KeypadPage()->YField();
+    QTest::mouseClick(y, Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), y);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("7"));
+    EXPECT_EQ(y->text(), QStringLiteral("7"));
+    EXPECT_EQ(x->text(), QStringLiteral("2,5"));
+    EXPECT_EQ(ExpressionText(), QStringLiteral("X*2"));
 }
 
 TEST_F(MainWindowTest, CloseHidesAndSavesNothing) {
