@@ -262,6 +262,7 @@ struct PageWithExpression {
             ++evaluations;
             expression->setFocus();
         });
+        QObject::connect(page, &CKeypadPage::fieldLeft, [this] { ++evaluations; });
     }
 };
 
