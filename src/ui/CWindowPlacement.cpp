@@ -4,9 +4,12 @@
 #include <QGuiApplication>
 #include <QRect>
 #include <QScreen>
+#include <QStyle>
 #include <QWidget>
 
 #include "ui/Docking.h"
+
+#include <vector>
 
 namespace quillex {
 namespace {
@@ -24,14 +27,19 @@ CWindowPlacement::CWindowPlacement(QWidget* window, const Settings& settings)
 
 void CWindowPlacement::Restore(const LoadedPlacement& loaded) {
     if (const std::optional<Placement> stored = ParsePlacement(loaded.windowPosition11)) {
-        // A position on no screen at all (a screen that is gone) would leave the window out
-        // of reach; it then keeps the position the platform gave it.
-        const QRect frame(QPoint(stored->left, stored->top), window_->size());
-        bool onScreen = false;
+        // A position whose title strip cannot be reached (a screen that is gone, a window
+        // pushed almost off the screen) would leave the window out of reach: the window is
+        // then placed as on a first run.
+        const int titleHeight = window_->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+        const AreaRect strip{stored->left, stored->top, window_->width(), titleHeight};
+        std::vector<AreaRect> areas;
         for (const QScreen* screen : QGuiApplication::screens()) {
-            onScreen = onScreen || screen->availableGeometry().intersects(frame);
+            const QRect free = screen->availableGeometry();
+            areas.push_back({free.x(), free.y(), free.width(), free.height()});
         }
-        if (PlacementFits(*stored, Current()) && onScreen) {
+        if (!TitleStripReachable(strip, areas)) {
+            CentreOnScreen();
+        } else if (PlacementFits(*stored, Current())) {
             window_->move(stored->left, stored->top);
         }
     }

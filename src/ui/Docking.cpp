@@ -80,4 +80,21 @@ std::optional<ScreenInsets> InsetsFromAvailableArea(const AreaRect& screen,
     return insets;
 }
 
+bool TitleStripReachable(const AreaRect& strip, std::span<const AreaRect> areas) {
+    // Wide: a stored position may lie anywhere in the int range.
+    const Wide left = strip.left;
+    const Wide top = strip.top;
+    const Wide right = left + strip.width;
+    const Wide bottom = top + strip.height;
+    for (const AreaRect& area : areas) {
+        const Wide areaRight = Wide{area.left} + area.width;
+        const Wide areaBottom = Wide{area.top} + area.height;
+        const Wide shared = std::min(right, areaRight) - std::max(left, Wide{area.left});
+        if (top >= area.top && bottom <= areaBottom && shared >= kReachableTitleWidth) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace quillex

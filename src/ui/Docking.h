@@ -3,6 +3,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 
 namespace quillex {
 
@@ -48,5 +49,13 @@ struct AreaRect {
 // and its free area. Nothing when no edge is reserved (no panel: the window moves freely).
 std::optional<ScreenInsets> InsetsFromAvailableArea(const AreaRect& screen,
                                                     const AreaRect& available);
+
+// The least width of a window's title strip that must lie on a screen, over its full height,
+// for the user to reach the window and drag it.
+inline constexpr int kReachableTitleWidth = 50;
+
+// Whether the title strip lies at least kReachableTitleWidth pixels wide and over its full
+// height on one of the free screen areas.
+bool TitleStripReachable(const AreaRect& strip, std::span<const AreaRect> areas);
 
 }  // namespace quillex

@@ -113,5 +113,28 @@ TEST(DockingTest, InsetsFromTheFreeScreenArea) {
     EXPECT_FALSE(InsetsFromAvailableArea(screen, {-5, -5, kW + 10, kH + 10}).has_value());
 }
 
+TEST(DockingTest, TitleStripMustLieFiftyPixelsWideAndWholeOnOneScreen) {
+    const AreaRect screens[] = {{0, 0, 1024, 738}, {1024, 0, 800, 600}};
+    struct Case {
+        AreaRect strip;
+        bool reachable;
+    };
+    const Case cases[] = {
+        {{100, 100, 380, 20}, true},
+        {{-330, 100, 380, 20}, true},   // 50 pixels on the screen
+        {{-331, 100, 380, 20}, false},  // 49
+        {{1023, 100, 380, 20}, true},   // on the second screen
+        {{1800, 100, 380, 20}, false},  // 24 pixels on the second screen
+        {{100, -1, 380, 20}, false},    // not its full height
+        {{100, 719, 380, 20}, false},   // into the panel at the bottom
+        {{1100, 590, 380, 20}, false},  // below the second screen's end
+        {{2147483000, 2147483000, 380, 20}, false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(TitleStripReachable(c.strip, screens), c.reachable)
+            << c.strip.left << "," << c.strip.top;
+    }
+}
+
 }  // namespace
 }  // namespace quillex
