@@ -7,6 +7,7 @@
 #include <QLocalSocket>
 #include <QLockFile>
 
+#include "app/QuitSignals.h"
 #include "app/StartupProbe.h"
 #include "store/CSettingsKey.h"
 #include "ui/CMainCalcDlg.h"
@@ -97,6 +98,7 @@ int CMainCalcApp::Run() {
     window_ = &window;
     StartupProbe::Watch(&window);
     connect(qApp, &QGuiApplication::commitDataRequest, &window, [&window] { window.SaveAll(); });
+    const QuitSignals quitSignals([&window] { window.Quit(CMainCalcDlg::QuitAsked::BySignal); });
     window.Initialise();
     const int status = QApplication::exec();
     window_ = nullptr;

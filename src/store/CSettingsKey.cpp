@@ -78,11 +78,14 @@ bool CSettingsKey::ReadString(QString& text, const QString& name) {
     return true;
 }
 
-void CSettingsKey::Close() {
-    if (settings_) {
-        settings_->sync();
-        settings_.reset();
+bool CSettingsKey::Close() {
+    if (!settings_) {
+        return true;
     }
+    settings_->sync();
+    const bool written = settings_->status() == QSettings::NoError;
+    settings_.reset();
+    return written;
 }
 
 }  // namespace quillex

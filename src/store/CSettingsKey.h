@@ -29,8 +29,9 @@ public:
     bool WriteString(const QString& text, const QString& name);
     // Empties `text`; false (text left empty) when the value does not exist.
     bool ReadString(QString& text, const QString& name);
-    // Writes the values out and closes; closing twice is harmless.
-    void Close();
+    // Writes the values out and closes; closing twice is harmless. False when the values
+    // could not be written to the file.
+    bool Close();
 
 private:
     std::unique_ptr<QSettings> settings_;

@@ -176,6 +176,11 @@ constexpr TextPair kTexts[] = {
     {TextId::NameProgramIcon, "Program icon", "Programmsymbol"},
     {TextId::NameVersion, "Version", "Version"},
     {TextId::NameWebAddress, "Web address", "Webadresse"},
+    {TextId::FileNotWritable, "the file cannot be written",
+     "die Datei kann nicht geschrieben werden"},
+    {TextId::SaveFailedCaption, "Quillex", "Quillex"},
+    {TextId::SaveFailed, "These files could not be saved; they keep their earlier content:",
+     "Diese Dateien konnten nicht gespeichert werden; sie behalten ihren früheren Inhalt:"},
     {TextId::NoDisplay,
      "quillex: no display to show the window on.\n"
      "Use  quillex --eval EXPR  to evaluate without a window (quillex --help tells more).\n",

@@ -145,6 +145,10 @@ enum class TextId {
     NameProgramIcon,
     NameVersion,
     NameWebAddress,
+    // Saving
+    FileNotWritable,
+    SaveFailedCaption,
+    SaveFailed,
     // Command line
     NoDisplay,
     NoWindow,

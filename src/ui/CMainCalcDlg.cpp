@@ -3,20 +3,24 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QTabBar>
 #include <QToolButton>
 
+#include <cstdio>
 #include <string>
 
 #include "engine/Calculation.h"
 #include "store/CSettingsKey.h"
 #include "store/CalcSettingsFrom.h"
 #include "store/QtCp1252.h"
+#include "store/SessionSaver.h"
 #include "store/TapeFile.h"
 #include "ui/CInfoDlg.h"
 #include "ui/CKeyRouter.h"
@@ -74,6 +78,8 @@ CMainCalcDlg::CMainCalcDlg(QWidget* parent)
     tapeLists_ = new CTapeLists(this, units, tape_);
     expressionTape_ = tapeLists_->Expressions();
     resultTape_ = tapeLists_->Results();
+    saver_ = new SessionSaver(
+        settings_, tape_, [this] { return placement_->ForSaving(); }, this);
 
     expression_ = new CExpressionField(this);
     units.Place(expression_, 3, 112, 191, 29);
@@ -131,6 +137,13 @@ void CMainCalcDlg::Initialise() {
         LoadTapeNow();
     }
     ready_ = true;
+    // From here on every change reaches the disk (the tape at once), so no ending loses it.
+    connect(tapeLists_, &CTapeLists::changed, saver_, &SessionSaver::TapeChanged);
+    for (auto changed : {&CKeypadPage::evaluateRequested, &CKeypadPage::fieldLeft}) {
+        connect(keypad_, changed, saver_, &SessionSaver::SettingsChanged);
+    }
+    connect(pageKeys_, &CPageKeys::evaluateRequested, saver_, &SessionSaver::SettingsChanged);
+    connect(placement_, &CWindowPlacement::moved, saver_, &SessionSaver::SettingsChanged);
     resultTape_->show();
     settings_.stackExpression = 0;
     showNormal();
@@ -207,36 +220,44 @@ void CMainCalcDlg::LoadTapeNow() {
 
 // ---- Saving and ending ---------------------------------------------------------------------
 
-void CMainCalcDlg::SaveSettingsNow() {
-    CSettingsKey key;
-    key.Open();
-    SaveSettings(key, settings_, placement_->ForSaving());
-    key.Close();
-}
-
-void CMainCalcDlg::SaveTapeNow() {
-    SaveTape(TapeFilePath(), tape_.Entries());
-}
-
 void CMainCalcDlg::SaveAll() {
     // Before start-up has loaded them, saving would replace the stored settings by defaults.
     if (!quitting_ && ready_) {
-        SaveSettingsNow();
-        SaveTapeNow();
+        saver_->SaveAll();
     }
 }
 
-void CMainCalcDlg::Quit() {
+bool CMainCalcDlg::ReportSaveFailures(bool inBox) {
+    const QMap<QString, QString> failures = saver_->Failures();
+    if (failures.isEmpty()) {
+        return true;
+    }
+    QString list;
+    for (auto failure = failures.cbegin(); failure != failures.cend(); ++failure) {
+        const QString line =
+            QDir::toNativeSeparators(failure.key()) + QStringLiteral(": ") + failure.value();
+        std::fprintf(stderr, "quillex: %s\n", qUtf8Printable(line));
+        list += QStringLiteral("\n") + line;
+    }
+    if (inBox) {
+        QMessageBox box(QMessageBox::Warning, Tr(TextId::SaveFailedCaption),
+                        Tr(TextId::SaveFailed) + list, QMessageBox::Ok, this);
+        box.exec();
+    }
+    return false;
+}
+
+void CMainCalcDlg::Quit(QuitAsked asked) {
     quitting_ = true;
     if (!ready_ || finished_) {
         return;
     }
     finished_ = true;
-    SaveSettingsNow();
-    SaveTapeNow();
+    saver_->SaveAll();
+    const bool saved = ReportSaveFailures(asked == QuitAsked::ByUser);
     tray_->ShowIcon(0);
     done(QDialog::Accepted);
-    QCoreApplication::quit();
+    QCoreApplication::exit(saved ? 0 : 1);
 }
 
 void CMainCalcDlg::Open() {
@@ -322,6 +343,7 @@ void CMainCalcDlg::OpenOptions() {
     if (finished_) {
         return;
     }
+    saver_->SettingsChanged();
     placement_->ApplyTopmost();
     if (settings_.outPutWindow == 1) {
         HideOrMinimise();

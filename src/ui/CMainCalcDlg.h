@@ -25,6 +25,7 @@ class CTapeLists;
 class CToolRow;
 class CProgrammerPage;
 class CWindowPlacement;
+class SessionSaver;
 class CTrayIcon;
 
 class CMainCalcDlg : public QDialog {
@@ -41,8 +42,12 @@ public:
     // Hides the window (or, without a notification area, minimises it); runs Quit when the
     // quitting flag is already set.
     void HideWindow();
-    // Saves settings and tape and ends the program.
-    void Quit();
+    // Who asks to quit: the user, through a menu, or a signal (a shutdown, the terminal
+    // closing), which must not wait for an answer.
+    enum class QuitAsked { ByUser, BySignal };
+    // Saves settings and tape and ends the program; a file that could not be saved is told
+    // on stderr and, when the user asked, in a message box.
+    void Quit(QuitAsked asked = QuitAsked::ByUser);
     // Saves settings and tape without ending (the session is ending).
     void SaveAll();
 
@@ -82,8 +87,9 @@ private:
     void CreatePages();
     void SetFieldFonts();
     void LoadTapeNow();
-    void SaveSettingsNow();
-    void SaveTapeNow();
+    // Tells on stderr and, when asked, in a message box which files could not be saved. False
+    // when there were any.
+    bool ReportSaveFailures(bool inBox);
 
     void HideOrMinimise();
     void OpenOptions();
@@ -103,6 +109,7 @@ private:
     bool evaluating_ = false;  // an evaluation runs (its message box may be open)
 
     CWindowPlacement* placement_ = nullptr;
+    SessionSaver* saver_ = nullptr;
     CResultField* result_ = nullptr;
     CTapeLists* tapeLists_ = nullptr;
     QListWidget* expressionTape_ = nullptr;  // the two lists of tapeLists_

@@ -81,6 +81,7 @@ void CTapeLists::File(const TapeEntry& entry) {
         }
     }
     InsertRow(0, entry);
+    emit changed();
 }
 
 void CTapeLists::Assign(std::vector<TapeEntry> entries) {
@@ -91,6 +92,7 @@ void CTapeLists::Assign(std::vector<TapeEntry> entries) {
 void CTapeLists::Clear() {
     tape_.Clear();
     Fill();
+    emit changed();
 }
 
 void CTapeLists::ClearAfterAsking() {
@@ -178,6 +180,7 @@ void CTapeLists::ShowMenu(const QPoint& viewportPos, const QPoint& globalPos) {
         if (row >= 0 && row < tape_.Size()) {
             tape_.Remove(row);
             RemoveRow(row);
+            emit changed();
         }
     } else if (chosen == deleteAll) {
         emit commandRequested(kCmdDeleteAll);

@@ -45,6 +45,8 @@ signals:
     void resultChosen(const QString& result);
     // A menu entry that runs a command of the window (Delete All, with its focus rule).
     void commandRequested(int commandId);
+    // An entry reached the tape or left it (not when the whole tape is assigned).
+    void changed();
 
 protected:
     // The right mouse button on the expression list opens the tape menu.

@@ -112,6 +112,7 @@ SavedPlacement CWindowPlacement::ForSaving() const {
 bool CWindowPlacement::eventFilter(QObject* watched, QEvent* event) {
     if (watched == window_ && event->type() == QEvent::Move) {
         SnapToEdges();
+        emit moved();
     }
     return QObject::eventFilter(watched, event);
 }

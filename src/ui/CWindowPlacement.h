@@ -32,6 +32,10 @@ public:
     // The frame position and placement to save.
     SavedPlacement ForSaving() const;
 
+signals:
+    // The window stands somewhere else now.
+    void moved();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

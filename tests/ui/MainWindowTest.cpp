@@ -341,6 +341,7 @@ TEST_F(MainWindowTest, FiledResultsAreNormalised) {
         {0, 1, 2, "12.5", "12.50", "12.50"},
     };
     for (const auto& c : cases) {
+        QFile::remove(TapeFilePath());
         Start([&](Settings& s) {
             s.thousands = c.thousands;
             s.displayStyle = c.style;
@@ -566,8 +567,6 @@ TEST_F(MainWindowTest, EnterAndEscInAPageReachTheWindow) {
     QTest::keyClick(x, Qt::Key_Escape);
     EXPECT_TRUE(HiddenOrMinimised());
     EXPECT_EQ(window_->isVisible(), !CTrayIcon::IsAvailable());
-    // Hiding saves nothing.
-    EXPECT_FALSE(QFile::exists(TapeFilePath()));
 
     window_->Open();
     EXPECT_TRUE(window_->isVisible());
@@ -593,13 +592,38 @@ TEST_F(MainWindowTest, XFieldFeedsTheEvaluation) {
     EXPECT_EQ(ExpressionText(), QStringLiteral("X*2"));
 }
 
-TEST_F(MainWindowTest, CloseHidesAndSavesNothing) {
+// Whatever ends the program later, what was filed is on disk already.
+TEST_F(MainWindowTest, FilingAndDeletingReachTheTapeFileAtOnceWhileTheTapeIsKept) {
     Start();
     File("1+1");
+    File("2+2");
     window_->close();
     EXPECT_TRUE(HiddenOrMinimised());
+    ASSERT_TRUE(LoadTape(TapeFilePath()).has_value());
+    EXPECT_EQ(LoadTape(TapeFilePath())->size(), 2u);
+    {
+        BoxAnswerer boxes(QMessageBox::Ok);
+        window_->HandleCommand(kCmdDeleteStack);
+    }
+    EXPECT_TRUE(QFile::exists(TapeFilePath()));
+    EXPECT_FALSE(LoadTape(TapeFilePath()).has_value());  // an empty file
+
+    QFile::remove(TapeFilePath());
+    window_->CurrentSettings().storeStack = 0;
+    File("3+3");
     EXPECT_FALSE(QFile::exists(TapeFilePath()));
-    EXPECT_FALSE(QFile::exists(SettingsFilePath()));
+}
+
+// A save that fails keeps the old file and is told once, at Quit.
+TEST_F(MainWindowTest, AFailedSaveIsToldAtQuit) {
+    Start();
+    QDir().mkpath(TapeFilePath());  // a folder where the tape file belongs cannot be replaced
+    File("1+1");
+    BoxAnswerer boxes(QMessageBox::Ok);
+    window_->HandleCommand(kCmdQuit);
+    EXPECT_EQ(boxes.count, 1);
+    EXPECT_NE(boxes.text.indexOf(QStringLiteral("Stack.psz")), -1);
+    QDir().rmdir(TapeFilePath());
 }
 
 TEST_F(MainWindowTest, QuitSavesTapeAndSettingsAndTheNextStartRestoresThem) {
