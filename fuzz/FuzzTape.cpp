@@ -1,14 +1,21 @@
 // A libFuzzer target over the store's byte and text parsers, fed with arbitrary bytes:
 //   - DecodeTape on the whole input, as LoadTape hands it a file's content;
+//   - LoadTape on a file holding the input, on one holding it repeated past the tape's
+//     capacity, and on the file SaveTape writes from what was loaded;
 //   - EncodeTape on texts made from the input read as UTF-16 (lone surrogates included);
 //   - ParsePlacement on the input read as UTF-8.
 //
 // Besides the sanitizers' checks it checks what must hold for every input: at most 100
 // entries, texts of at most 127 characters without NUL, a decoded tape encodes and decodes to
 // itself, every record's fields carry their terminator, and a parsed placement formats to a
-// text that parses to the same placement.
+// text that parses to the same placement. A file loads as its whole content decodes, nothing
+// for an empty file; what was loaded saves and loads again unchanged, and a save leaves no
+// other file behind.
 #include <QByteArray>
+#include <QDir>
+#include <QFile>
 #include <QString>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdint>
@@ -44,6 +51,35 @@ void CheckDecodedTape(const QByteArray& bytes) {
     Check(quillex::DecodeTape(quillex::EncodeTape(entries)) == entries, "tape round trip");
 }
 
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    Check(
+        file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size(),
+        "cannot write the test file");
+}
+
+// LoadTape reads at most the capacity's records of a file, which must give what decoding the
+// whole content gives.
+void CheckLoadedFile(const QDir& folder, const QByteArray& bytes, bool saveAgain) {
+    const QString path = folder.filePath(QStringLiteral("Stack.psz"));
+    WriteFile(path, bytes);
+    const std::optional<std::vector<quillex::TapeEntry>> loaded = quillex::LoadTape(path);
+    Check(loaded.has_value() == !bytes.isEmpty(), "an empty file loads nothing, any other loads");
+    if (!loaded) {
+        return;
+    }
+    Check(*loaded == quillex::DecodeTape(bytes), "a file loads as its content decodes");
+    if (!saveAgain) {
+        return;
+    }
+
+    const QString saved = folder.filePath(QStringLiteral("Saved.psz"));
+    Check(quillex::SaveTape(saved, *loaded), "save failed");
+    const std::optional<std::vector<quillex::TapeEntry>> again = quillex::LoadTape(saved);
+    Check(again.value_or(std::vector<quillex::TapeEntry>{}) == *loaded, "save and load again");
+    Check(folder.entryList(QDir::Files | QDir::Hidden).size() == 2, "a save left a file behind");
+}
+
 void CheckEncodedTexts(const uint8_t* data, size_t size) {
     const QString text(reinterpret_cast<const QChar*>(data), static_cast<qsizetype>(size / 2));
     const qsizetype half = text.size() / 2;
@@ -75,7 +111,20 @@ void CheckPlacement(const uint8_t* data, size_t size) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    CheckDecodedTape(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+    // The files go to memory where the system offers it: a save waits until its file is on disk.
+    static QTemporaryDir folder(QDir(QStringLiteral("/dev/shm")).exists()
+                                    ? QStringLiteral("/dev/shm/quillex-fuzz-tape-XXXXXX")
+                                    : QDir::tempPath() +
+                                          QStringLiteral("/quillex-fuzz-tape-XXXXXX"));
+    Check(folder.isValid(), "no temporary folder");
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    CheckDecodedTape(bytes);
+    CheckLoadedFile(QDir(folder.path()), bytes, true);
+    if (!bytes.isEmpty()) {
+        // Longer than the tape holds, which the fuzzer's inputs seldom are.
+        const qsizetype full = qsizetype{quillex::kTapeCapacity + 1} * quillex::kTapeRecordSize;
+        CheckLoadedFile(QDir(folder.path()), bytes.repeated(full / bytes.size() + 1), false);
+    }
     CheckEncodedTexts(data, size);
     CheckPlacement(data, size);
     return 0;

@@ -57,3 +57,26 @@ quillex_build() {
         cmake --build --preset "$preset" --parallel "$(nproc)"
     )
 }
+
+# quillex_fuzz TARGET SECONDS FOLDER [LIBFUZZER-FLAG...]: runs a fuzz target of build-fuzz/ for
+# that many seconds. Its seeds are fuzz/corpus-NAME and its dictionary fuzz/NAME.dict when they
+# exist, NAME being the target without "fuzz_" and with "-" for "_" (fuzz_command_line reads
+# fuzz/corpus-command-line). New inputs go to FOLDER/corpus and the input of a failure to
+# FOLDER/artifacts; both are kept, so a later run goes on from where this one stopped.
+quillex_fuzz() {
+    local target=$1 seconds=$2 folder=$3
+    shift 3
+    local name=${target#fuzz_}
+    name=${name//_/-}
+    local flags=(-max_total_time="$seconds" -max_len=4096 -timeout=10 -print_final_stats=1
+        -artifact_prefix="$folder/artifacts/")
+    if [ -f "$QUILLEX_ROOT/fuzz/$name.dict" ]; then
+        flags+=(-dict="$QUILLEX_ROOT/fuzz/$name.dict")
+    fi
+    local corpora=("$folder/corpus")
+    if [ -d "$QUILLEX_ROOT/fuzz/corpus-$name" ]; then
+        corpora+=("$QUILLEX_ROOT/fuzz/corpus-$name")
+    fi
+    mkdir -p "$folder/corpus" "$folder/artifacts"
+    "$QUILLEX_ROOT/build-fuzz/fuzz/$target" "${flags[@]}" "$@" "${corpora[@]}"
+}
