@@ -1,5 +1,10 @@
 #include "store/SessionSaver.h"
 
+#include <QDir>
+#include <QStringList>
+
+#include <cstdio>
+
 #include <utility>
 
 #include "store/CSettingsKey.h"
@@ -54,6 +59,15 @@ void SessionSaver::SaveTapeNow() {
     QString error;
     SaveTape(TapeFilePath(), tape_.Entries(), &error);
     Note(TapeFilePath(), error);
+}
+
+QString SessionSaver::ReportFailures() const {
+    QStringList lines;
+    for (auto failure = failures_.cbegin(); failure != failures_.cend(); ++failure) {
+        lines << QDir::toNativeSeparators(failure.key()) + QStringLiteral(": ") + failure.value();
+        std::fprintf(stderr, "quillex: %s\n", qUtf8Printable(lines.back()));
+    }
+    return lines.join(u'\n');
 }
 
 void SessionSaver::Note(const QString& path, const QString& error) {

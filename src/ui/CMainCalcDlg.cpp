@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QDir>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QListWidget>
@@ -13,7 +12,6 @@
 #include <QTabBar>
 #include <QToolButton>
 
-#include <cstdio>
 #include <string>
 
 #include "engine/Calculation.h"
@@ -228,23 +226,13 @@ void CMainCalcDlg::SaveAll() {
 }
 
 bool CMainCalcDlg::ReportSaveFailures(bool inBox) {
-    const QMap<QString, QString> failures = saver_->Failures();
-    if (failures.isEmpty()) {
-        return true;
-    }
-    QString list;
-    for (auto failure = failures.cbegin(); failure != failures.cend(); ++failure) {
-        const QString line =
-            QDir::toNativeSeparators(failure.key()) + QStringLiteral(": ") + failure.value();
-        std::fprintf(stderr, "quillex: %s\n", qUtf8Printable(line));
-        list += QStringLiteral("\n") + line;
-    }
-    if (inBox) {
+    const QString report = saver_->ReportFailures();
+    if (!report.isEmpty() && inBox) {
         QMessageBox box(QMessageBox::Warning, Tr(TextId::SaveFailedCaption),
-                        Tr(TextId::SaveFailed) + list, QMessageBox::Ok, this);
+                        Tr(TextId::SaveFailed) + u'\n' + report, QMessageBox::Ok, this);
         box.exec();
     }
-    return false;
+    return report.isEmpty();
 }
 
 void CMainCalcDlg::Quit(QuitAsked asked) {
