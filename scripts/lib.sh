@@ -10,7 +10,7 @@ QUILLEX_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
     clang libclang-rt-14-dev
-    xvfb xauth
+    xvfb xauth dbus-daemon libxcb1-dev
     clang-format
 )
 
