@@ -10,7 +10,6 @@
 #include <QStandardPaths>
 
 #include "ui/CMainCalcDlg.h"
-#include "ui/StartupProbe.h"
 
 namespace quillex {
 namespace {
@@ -102,7 +101,6 @@ int CMainCalcApp::Run() {
     QApplication::setQuitOnLastWindowClosed(false);
     CMainCalcDlg window;
     window_ = &window;
-    StartupProbe::Watch(&window);
     connect(qApp, &QGuiApplication::commitDataRequest, &window, [&window] { window.SaveAll(); });
     window.Initialise();
     const int status = QApplication::exec();
