@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QFontMetrics>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -72,18 +71,6 @@ QString WithoutLastCharacter(const QString& text) {
         --cut;
     }
     return text.left(qMax<qsizetype>(0, cut));
-}
-
-// The largest pixel size of the face whose line height stays within the cell height.
-int PixelSizeForCellHeight(const QString& family, int cellHeight) {
-    QFont font(family);
-    for (int size = cellHeight; size > 1; --size) {
-        font.setPixelSize(size);
-        if (QFontMetrics(font).height() <= cellHeight) {
-            return size;
-        }
-    }
-    return 1;
 }
 
 bool IsKeypadOperator(int key) {
@@ -338,7 +325,7 @@ void CMainCalcDlg::SetFieldFonts() {
     QFont resultFont(arial);
     resultFont.setStyleHint(QFont::SansSerif);
     resultFont.setWeight(QFont::Normal);
-    resultFont.setPixelSize(PixelSizeForCellHeight(arial, kResultCellHeight));
+    resultFont.setPixelSize(DialogUnits::PixelSizeForCellHeight(arial, kResultCellHeight));
     result_->setFont(resultFont);
 }
 
