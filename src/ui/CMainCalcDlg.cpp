@@ -148,7 +148,7 @@ void CMainCalcDlg::Initialise() {
     SetupTrayIcon();
     LoadSettingsNow();
     ApplyTopmost();
-    setWindowIcon(QIcon(QStringLiteral(":/icons/quillex.png")));
+    setWindowIcon(ProgramIcon());
     SetupToolButtons();
     CreatePages();
     setWindowTitle(Tr(TextId::MainCaption));
