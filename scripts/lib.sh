@@ -12,7 +12,7 @@ QUILLEX_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
     clang libclang-rt-14-dev
-    xvfb xauth
+    xvfb xauth dbus-daemon libxcb1-dev
     clang-format
     desktop-file-utils appstream groff-base dpkg-dev file librsvg2-bin
 )

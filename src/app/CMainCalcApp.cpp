@@ -3,19 +3,110 @@
 #include <QApplication>
 #include <QCryptographicHash>
 #include <QDir>
-#include <QLocalServer>
-#include <QLocalSocket>
-#include <QLockFile>
+#include <QFile>
+#include <QSocketNotifier>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <memory>
+#include <thread>
 
 #include "app/QuitSignals.h"
-#include "app/StartupProbe.h"
 #include "store/CSettingsKey.h"
 #include "ui/CMainCalcDlg.h"
+
+// The hand-over between instances runs over a Unix domain socket in the temporary folder,
+// written directly on the system's socket calls: it needs one socket, one command and one
+// answer, and a network library would bring its proxy and authentication libraries into every
+// start for that.
 
 namespace quillex {
 namespace {
 
 constexpr char kOpenCommand[] = "Open\n";
+constexpr char kAnswer[] = "ok\n";
+
+// Fills the address of the socket at `path`; false when the path does not fit.
+bool SocketAddress(const QByteArray& path, sockaddr_un& address) {
+    std::memset(&address, 0, sizeof address);
+    address.sun_family = AF_UNIX;
+    if (path.isEmpty() || static_cast<std::size_t>(path.size()) >= sizeof address.sun_path) {
+        return false;
+    }
+    std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
+    return true;
+}
+
+// Sends the Open command to the instance listening at `path`; false when none answers.
+bool SendOpen(const QByteArray& path, int timeoutMs) {
+    sockaddr_un address;
+    if (!SocketAddress(path, address)) {
+        return false;
+    }
+    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) {
+        return false;
+    }
+    // The timeouts bound a connect to a full backlog as well as the write and the read.
+    timeval timeout{timeoutMs / 1000, (timeoutMs % 1000) * 1000};
+    setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &timeout, sizeof timeout);
+    setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
+    if (connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+        close(fd);
+        return false;
+    }
+    // MSG_NOSIGNAL: an instance that ends meanwhile must not end this one by SIGPIPE.
+    if (send(fd, kOpenCommand, sizeof kOpenCommand - 1, MSG_NOSIGNAL) >= 0) {
+        // Wait for the running instance to take the command, so that it is not lost when
+        // this process ends at once.
+        char answer[sizeof kAnswer];
+        while (recv(fd, answer, sizeof answer, 0) < 0 && errno == EINTR) {
+        }
+    }
+    close(fd);
+    return true;
+}
+
+// An exclusive lock on a file beside the socket, released when the holder closes it or ends,
+// so that a crashed holder leaves no stale lock. Waits up to `timeoutMs` for it.
+class InstanceLock {
+public:
+    InstanceLock(const QByteArray& path, int timeoutMs)
+        : fd_(open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)) {
+        const auto deadline =
+            std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+        while (fd_ >= 0 && !locked_) {
+            locked_ = flock(fd_, LOCK_EX | LOCK_NB) == 0;
+            if (!locked_ && (errno != EWOULDBLOCK || std::chrono::steady_clock::now() > deadline)) {
+                break;
+            }
+            if (!locked_) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            }
+        }
+    }
+    ~InstanceLock() {
+        if (fd_ >= 0) {
+            close(fd_);
+        }
+    }
+    InstanceLock(const InstanceLock&) = delete;
+    InstanceLock& operator=(const InstanceLock&) = delete;
+
+    bool IsLocked() const { return locked_; }
+
+private:
+    int fd_;
+    bool locked_ = false;
+};
 
 }  // namespace
 
@@ -30,7 +121,14 @@ bool HasDisplay() {
 }
 
 CMainCalcApp::CMainCalcApp() = default;
-CMainCalcApp::~CMainCalcApp() = default;
+
+CMainCalcApp::~CMainCalcApp() {
+    if (listener_ >= 0) {
+        delete listenerNotifier_;
+        close(listener_);
+        unlink(socketPath_.constData());
+    }
+}
 
 QString CMainCalcApp::InstanceName() {
     const QByteArray key = (QDir::homePath() + QLatin1Char('|') + SettingsFilePath()).toUtf8();
@@ -38,52 +136,68 @@ QString CMainCalcApp::InstanceName() {
     return QStringLiteral("quillex-") + QString::fromLatin1(hash.left(16));
 }
 
-bool CMainCalcApp::SendOpenToRunningInstance(int timeoutMs) {
-    QLocalSocket socket;
-    socket.connectToServer(InstanceName());
-    if (!socket.waitForConnected(timeoutMs)) {
+bool CMainCalcApp::BecomePrimaryInstance() {
+    socketPath_ = QFile::encodeName(QDir(QDir::tempPath()).filePath(InstanceName()));
+    // The lock makes "is one running? otherwise listen" one step, so that two starts at the
+    // same moment cannot both become the running instance.
+    const InstanceLock lock(socketPath_ + ".lock", 5000);
+    if (!lock.IsLocked()) {
+        return !SendOpen(socketPath_, 1000);
+    }
+    if (SendOpen(socketPath_, 1000)) {
         return false;
     }
-    socket.write(kOpenCommand);
-    socket.waitForBytesWritten(timeoutMs);
-    // Wait for the running instance to take the command, so that it is not lost when this
-    // process ends at once.
-    socket.waitForReadyRead(timeoutMs);
-    socket.disconnectFromServer();
+    Listen();
     return true;
 }
 
-bool CMainCalcApp::BecomePrimaryInstance() {
-    // The lock makes "is one running? otherwise listen" one step, so that two starts at the
-    // same moment cannot both become the running instance. A lock left by a crashed process
-    // is taken over.
-    QLockFile lock(QDir(QDir::tempPath()).filePath(InstanceName() + QStringLiteral(".lock")));
-    lock.setStaleLockTime(0);
-    if (!lock.tryLock(5000)) {
-        return !SendOpenToRunningInstance(1000);
-    }
-    if (SendOpenToRunningInstance(1000)) {
-        return false;
+void CMainCalcApp::Listen() {
+    sockaddr_un address;
+    if (!SocketAddress(socketPath_, address)) {
+        return;
     }
     // Nobody answered: a socket file left behind by a crashed instance must not block us.
-    QLocalServer::removeServer(InstanceName());
-    server_ = new QLocalServer(this);
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    if (server_->listen(InstanceName())) {
-        connect(server_, &QLocalServer::newConnection, this, &CMainCalcApp::OnNewConnection);
+    unlink(socketPath_.constData());
+    listener_ = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (listener_ < 0) {
+        return;
     }
-    return true;
+    // Only the user may connect.
+    if (bind(listener_, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+        chmod(socketPath_.constData(), S_IRUSR | S_IWUSR) != 0 || listen(listener_, 50) != 0) {
+        close(listener_);
+        listener_ = -1;
+        return;
+    }
+    listenerNotifier_ = new QSocketNotifier(listener_, QSocketNotifier::Read, this);
+    connect(listenerNotifier_, &QSocketNotifier::activated, this, &CMainCalcApp::OnNewConnection);
 }
 
 void CMainCalcApp::OnNewConnection() {
-    while (QLocalSocket* socket = server_->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            while (socket->canReadLine()) {
-                if (socket->readLine() == kOpenCommand && window_ != nullptr) {
+    int fd;
+    while ((fd = accept4(listener_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC)) >= 0) {
+        // Each line is a command, answered with "ok"; the connection ends when the other side
+        // closes it.
+        auto* notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+        auto pending = std::make_shared<QByteArray>();
+        connect(notifier, &QSocketNotifier::activated, this, [this, notifier, pending, fd] {
+            char buffer[256];
+            ssize_t got;
+            while ((got = recv(fd, buffer, sizeof buffer, 0)) > 0) {
+                pending->append(buffer, got);
+            }
+            qsizetype end;
+            while ((end = pending->indexOf('\n')) >= 0) {
+                if (pending->left(end + 1) == kOpenCommand && window_ != nullptr) {
                     window_->Open();
                 }
-                socket->write("ok\n");
+                pending->remove(0, end + 1);
+                send(fd, kAnswer, sizeof kAnswer - 1, MSG_NOSIGNAL);
+            }
+            if (got == 0 || (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)) {
+                notifier->setEnabled(false);
+                notifier->deleteLater();
+                close(fd);
             }
         });
     }
@@ -96,7 +210,6 @@ int CMainCalcApp::Run() {
     QApplication::setQuitOnLastWindowClosed(false);
     CMainCalcDlg window;
     window_ = &window;
-    StartupProbe::Watch(&window);
     connect(qApp, &QGuiApplication::commitDataRequest, &window, [&window] { window.SaveAll(); });
     const QuitSignals quitSignals([&window] { window.Quit(CMainCalcDlg::QuitAsked::BySignal); });
     window.Initialise();

@@ -2,10 +2,11 @@
 // command to the running instance and ends at once, creating no window.
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 
-class QLocalServer;
+class QSocketNotifier;
 
 namespace quillex {
 
@@ -24,14 +25,17 @@ public:
     // The name of the local socket the running instance listens on, private to the user and
     // to the settings store in use.
     static QString InstanceName();
-    // Sends the Open command to a running instance; false when none answers.
-    static bool SendOpenToRunningInstance(int timeoutMs);
 
 private:
     bool BecomePrimaryInstance();
+    void Listen();
     void OnNewConnection();
 
-    QLocalServer* server_ = nullptr;
+    // The running instance's local socket: its path in the temporary folder and, while it
+    // listens, its descriptor.
+    QByteArray socketPath_;
+    int listener_ = -1;
+    QSocketNotifier* listenerNotifier_ = nullptr;
     CMainCalcDlg* window_ = nullptr;
 };
 

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMenu>
@@ -44,18 +43,6 @@ constexpr int kDialogWidth = 218;  // dialog units
 constexpr int kDialogHeight = 266;
 constexpr int kResultCellHeight = 34;  // pixels
 constexpr int kExpressionPixelSize = 16;
-
-// The largest pixel size of the face whose line height stays within the cell height.
-int PixelSizeForCellHeight(const QString& family, int cellHeight) {
-    QFont font(family);
-    for (int size = cellHeight; size > 1; --size) {
-        font.setPixelSize(size);
-        if (QFontMetrics(font).height() <= cellHeight) {
-            return size;
-        }
-    }
-    return 1;
-}
 
 }  // namespace
 
@@ -206,7 +193,7 @@ void CMainCalcDlg::SetFieldFonts() {
     QFont resultFont(arial);
     resultFont.setStyleHint(QFont::SansSerif);
     resultFont.setWeight(QFont::Normal);
-    resultFont.setPixelSize(PixelSizeForCellHeight(arial, kResultCellHeight));
+    resultFont.setPixelSize(DialogUnits::PixelSizeForCellHeight(arial, kResultCellHeight));
     result_->setFont(resultFont);
 }
 

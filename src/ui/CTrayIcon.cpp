@@ -4,8 +4,10 @@
 #include <QApplication>
 #include <QCursor>
 #include <QIcon>
+#include <QImageReader>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <QWidget>
 
 #include "ui/QtTexts.h"
@@ -18,9 +20,17 @@ static void InitResources() {
 
 namespace quillex {
 QIcon ProgramIcon() {
-    static const bool initialised = (InitResources(), true);
-    Q_UNUSED(initialised);
-    return QIcon(QStringLiteral(":/icons/quillex.png"));
+    // Decoded once for the window, the tray and the information dialog, and never freed, so
+    // that no pixmap outlives the application object at exit. With the format given and
+    // detection off, the reader goes straight to the built-in PNG decoder instead of loading
+    // every image-format plugin to ask it first.
+    static const QIcon* const icon = [] {
+        InitResources();
+        QImageReader reader(QStringLiteral(":/icons/quillex.png"), "png");
+        reader.setAutoDetectImageFormat(false);
+        return new QIcon(QPixmap::fromImage(reader.read()));
+    }();
+    return *icon;
 }
 
 TrayAction ActionForActivation(QSystemTrayIcon::ActivationReason reason) {

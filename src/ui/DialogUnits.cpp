@@ -34,4 +34,32 @@ QFont DialogUnits::DefaultDialogFont() {
     return font;
 }
 
+int DialogUnits::PixelSizeForCellHeight(const QString& family, int cellHeight) {
+    // Every size asked for loads a face of its own, so rather than trying each size from the
+    // cell height down, start from the size that the line height at the cell height suggests
+    // and step from there. The line height grows with the size, so the answer is the same.
+    if (cellHeight <= 1) {
+        return 1;
+    }
+    QFont font(family);
+    const auto lineHeight = [&font](int size) {
+        font.setPixelSize(size);
+        return QFontMetrics(font).height();
+    };
+    const int atCellHeight = lineHeight(cellHeight);
+    if (atCellHeight <= cellHeight) {
+        return cellHeight;
+    }
+    int size = qMax(1, cellHeight * cellHeight / atCellHeight);
+    if (lineHeight(size) <= cellHeight) {
+        while (size + 1 < cellHeight && lineHeight(size + 1) <= cellHeight) {
+            ++size;
+        }
+        return size;
+    }
+    while (size > 1 && lineHeight(--size) > cellHeight) {
+    }
+    return size;
+}
+
 }  // namespace quillex

@@ -22,6 +22,8 @@ public:
 
     // The dialog font the windows are laid out in: a sans-serif face of 8 points.
     static QFont DefaultDialogFont();
+    // The largest pixel size of the face whose line height stays within the cell height.
+    static int PixelSizeForCellHeight(const QString& family, int cellHeight);
 
 private:
     int baseWidth_;   // average character width in pixels
