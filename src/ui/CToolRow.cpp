@@ -1,36 +1,36 @@
 #include "ui/CToolRow.h"
 
-#include <QStyle>
 #include <QToolButton>
 
 #include "ui/Commands.h"
 #include "ui/DialogUnits.h"
 #include "ui/QtTexts.h"
+#include "ui/ToolIcons.h"
 
 namespace quillex {
 
 CToolRow::CToolRow(QWidget* window, const DialogUnits& units) : QObject(window) {
     struct ToolButtonDef {
         TextId tip;
-        QStyle::StandardPixmap icon;
+        ToolImage icon;
         int commandId;
         int x, y, width, height;
     };
     // The other places of the row stay free for the currency, units, converter and
     // mini-calculator buttons.
     const ToolButtonDef buttons[] = {
-        {TextId::TipDeleteStack, QStyle::SP_TrashIcon, kCmdDeleteStack, 3, 2, 18, 15},
-        {TextId::TipOptions, QStyle::SP_FileDialogDetailedView, kCmdOptions, 130, 2, 18, 15},
-        {TextId::TipInfo, QStyle::SP_MessageBoxInformation, kCmdInfo, 148, 2, 18, 15},
-        {TextId::TipHide, QStyle::SP_TitleBarMinButton, kCmdHide, 196, 1, 18, 15},
-        {TextId::TipDeleteAll, QStyle::SP_DialogResetButton, kCmdDeleteAll, 198, 112, 16, 14},
-        {TextId::TipDelete, QStyle::SP_ArrowBack, kCmdDelete, 198, 128, 16, 13},
+        {TextId::TipDeleteStack, ToolImage::DeleteTape, kCmdDeleteStack, 3, 2, 18, 15},
+        {TextId::TipOptions, ToolImage::Options, kCmdOptions, 130, 2, 18, 15},
+        {TextId::TipInfo, ToolImage::Info, kCmdInfo, 148, 2, 18, 15},
+        {TextId::TipHide, ToolImage::Hide, kCmdHide, 196, 1, 18, 15},
+        {TextId::TipDeleteAll, ToolImage::DeleteAll, kCmdDeleteAll, 198, 112, 16, 14},
+        {TextId::TipDelete, ToolImage::Delete, kCmdDelete, 198, 128, 16, 13},
     };
     for (const ToolButtonDef& def : buttons) {
         auto* button = new QToolButton(window);
         button->setAccessibleName(Tr(def.tip));
         button->setToolTip(Tr(def.tip));
-        button->setIcon(window->style()->standardIcon(def.icon, nullptr, button));
+        button->setIcon(ToolIcon(def.icon));
         button->setAutoRaise(true);
         units.Place(button, def.x, def.y, def.width, def.height);
         const int side = qMax(1, qMin(button->width(), button->height()) - 4);

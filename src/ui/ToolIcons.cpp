@@ -1,0 +1,116 @@
+#include "ui/ToolIcons.h"
+
+#include <QGuiApplication>
+#include <QIconEngine>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPalette>
+#include <QPixmap>
+
+namespace quillex {
+namespace {
+
+// Draws one picture into the unit square (0,0)-(1,1); the painter's pen is set.
+void Draw(ToolImage image, QPainter& p) {
+    switch (image) {
+        case ToolImage::DeleteTape: {  // a waste bin
+            p.drawLine(QPointF(0.15, 0.25), QPointF(0.85, 0.25));
+            p.drawLine(QPointF(0.4, 0.25), QPointF(0.4, 0.12));
+            p.drawLine(QPointF(0.4, 0.12), QPointF(0.6, 0.12));
+            p.drawLine(QPointF(0.6, 0.12), QPointF(0.6, 0.25));
+            QPainterPath body;
+            body.moveTo(0.22, 0.25);
+            body.lineTo(0.3, 0.9);
+            body.lineTo(0.7, 0.9);
+            body.lineTo(0.78, 0.25);
+            p.drawPath(body);
+            p.drawLine(QPointF(0.43, 0.4), QPointF(0.45, 0.78));
+            p.drawLine(QPointF(0.57, 0.4), QPointF(0.55, 0.78));
+            break;
+        }
+        case ToolImage::Options:  // three sliders
+            for (const double y : {0.22, 0.5, 0.78}) {
+                p.drawLine(QPointF(0.1, y), QPointF(0.9, y));
+            }
+            for (const QPointF knob :
+                 {QPointF(0.35, 0.22), QPointF(0.68, 0.5), QPointF(0.45, 0.78)}) {
+                p.drawEllipse(knob, 0.09, 0.09);
+            }
+            break;
+        case ToolImage::Info:  // an i in a circle
+            p.drawEllipse(QPointF(0.5, 0.5), 0.4, 0.4);
+            p.drawLine(QPointF(0.5, 0.45), QPointF(0.5, 0.75));
+            p.drawPoint(QPointF(0.5, 0.29));
+            break;
+        case ToolImage::Hide:  // a window lowered to a bar
+            p.drawLine(QPointF(0.2, 0.78), QPointF(0.8, 0.78));
+            p.drawLine(QPointF(0.5, 0.15), QPointF(0.5, 0.6));
+            p.drawLine(QPointF(0.32, 0.44), QPointF(0.5, 0.62));
+            p.drawLine(QPointF(0.68, 0.44), QPointF(0.5, 0.62));
+            break;
+        case ToolImage::DeleteAll:  // an emptied field: a frame with a cross
+            p.drawRoundedRect(QRectF(0.1, 0.2, 0.8, 0.6), 0.1, 0.1);
+            p.drawLine(QPointF(0.36, 0.36), QPointF(0.64, 0.64));
+            p.drawLine(QPointF(0.64, 0.36), QPointF(0.36, 0.64));
+            break;
+        case ToolImage::Delete: {  // the backspace key
+            QPainterPath key;
+            key.moveTo(0.05, 0.5);
+            key.lineTo(0.32, 0.2);
+            key.lineTo(0.92, 0.2);
+            key.lineTo(0.92, 0.8);
+            key.lineTo(0.32, 0.8);
+            key.closeSubpath();
+            p.drawPath(key);
+            p.drawLine(QPointF(0.48, 0.37), QPointF(0.74, 0.63));
+            p.drawLine(QPointF(0.74, 0.37), QPointF(0.48, 0.63));
+            break;
+        }
+    }
+}
+
+class ToolIconEngine : public QIconEngine {
+public:
+    explicit ToolIconEngine(ToolImage image) : image_(image) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
+        const QPalette palette = QGuiApplication::palette();
+        const QColor colour = palette.color(
+            mode == QIcon::Disabled ? QPalette::Disabled : QPalette::Active, QPalette::ButtonText);
+        const qreal side = qMin(rect.width(), rect.height());
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->translate(rect.x() + (rect.width() - side) / 2.0,
+                           rect.y() + (rect.height() - side) / 2.0);
+        painter->scale(side, side);
+        // About 1.4 pixels wide whatever the size, but never thinner than a pixel.
+        QPen pen(colour, qMax(1.0, side / 11.0) / side);
+        pen.setCapStyle(Qt::RoundCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+        painter->setPen(pen);
+        painter->setBrush(Qt::NoBrush);
+        Draw(image_, *painter);
+        painter->restore();
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        QPixmap pixmap(size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        return pixmap;
+    }
+
+    QIconEngine* clone() const override { return new ToolIconEngine(image_); }
+
+private:
+    ToolImage image_;
+};
+
+}  // namespace
+
+QIcon ToolIcon(ToolImage image) {
+    return QIcon(new ToolIconEngine(image));
+}
+
+}  // namespace quillex
