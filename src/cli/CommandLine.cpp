@@ -78,6 +78,23 @@ bool EvaluateOne(ExprEngine& engine, const std::string& utf8Input, const CalcSet
     return calculation.outcome == CalcOutcome::Succeeded;
 }
 
+// What one run of inputs shares: the settings, and one engine for the whole run, as in the
+// window, so that what one evaluation leaves behind carries over to the next.
+struct Session {
+    explicit Session(const CommandLine& commandLine)
+        : settings{Utf8ToCp1252(commandLine.xText), Utf8ToCp1252(commandLine.yText),
+                   commandLine.widthIndex, commandLine.display},
+          bases(BasesPage(commandLine)) {}
+
+    bool Evaluate(const std::string& utf8Input, std::ostream& out, std::ostream& err) {
+        return EvaluateOne(engine, utf8Input, settings, bases, out, err);
+    }
+
+    CalcSettings settings;
+    ExprEngine engine;
+    std::optional<ProgrammerFields> bases;
+};
+
 void StripLineEnd(std::string& line) {
     if (!line.empty() && line.back() == '\r') {
         line.pop_back();
@@ -207,24 +224,18 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
 
 int RunEvaluations(const CommandLine& commandLine, std::istream& in, std::ostream& out,
                    std::ostream& err) {
-    const std::string xText = Utf8ToCp1252(commandLine.xText);
-    const std::string yText = Utf8ToCp1252(commandLine.yText);
-    const CalcSettings settings{xText, yText, commandLine.widthIndex, commandLine.display};
-    // One engine for the whole run, as in the window: what one evaluation leaves behind
-    // carries over to the next.
-    ExprEngine engine;
-    std::optional<ProgrammerFields> bases = BasesPage(commandLine);
+    Session session(commandLine);
     bool allNumbers = true;
     OutputCheck check;
     for (const std::string& expression : commandLine.expressions) {
         if (expression != "-") {
-            allNumbers = EvaluateOne(engine, expression, settings, bases, out, err) && allNumbers;
+            allNumbers = session.Evaluate(expression, out, err) && allNumbers;
         } else {
             // Once the output has failed, the rest of the input is not worth reading.
             std::string line;
             while (check.Good(out) && std::getline(in, line)) {
                 StripLineEnd(line);
-                allNumbers = EvaluateOne(engine, line, settings, bases, out, err) && allNumbers;
+                allNumbers = session.Evaluate(line, out, err) && allNumbers;
             }
         }
         if (!check.Good(out)) {
@@ -236,17 +247,13 @@ int RunEvaluations(const CommandLine& commandLine, std::istream& in, std::ostrea
 
 int RunInteractive(const CommandLine& commandLine, std::istream& in, std::ostream& out,
                    std::ostream& err) {
-    const std::string xText = Utf8ToCp1252(commandLine.xText);
-    const std::string yText = Utf8ToCp1252(commandLine.yText);
-    const CalcSettings settings{xText, yText, commandLine.widthIndex, commandLine.display};
-    ExprEngine engine;
-    std::optional<ProgrammerFields> bases = BasesPage(commandLine);
+    Session session(commandLine);
     OutputCheck check;
     out << "Quillex " << kVersion << ": type an expression; Ctrl+D ends.\n";
     std::string line;
     while (check.Good(out << "> " << std::flush) && std::getline(in, line)) {
         StripLineEnd(line);
-        EvaluateOne(engine, line, settings, bases, out, err);
+        session.Evaluate(line, out, err);
     }
     out << '\n';
     return FinishOutput(out, err, 0, check);
