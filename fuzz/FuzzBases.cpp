@@ -310,11 +310,12 @@ double PickValue(FuzzedDataProvider& provider) {
     }
 }
 
-// A text typed into a field: mostly made of the characters the field takes, so that entries
-// get past the digit check, sometimes raw bytes.
+// A text of up to `longest` characters typed into a field: mostly made of the characters the
+// field takes, so that entries get past the digit check, sometimes raw bytes.
 std::string TypedText(FuzzedDataProvider& provider, std::string_view characters,
-                      std::size_t length) {
-    std::string text = provider.ConsumeBytesAsString(length);
+                      std::size_t longest) {
+    std::string text =
+        provider.ConsumeBytesAsString(provider.ConsumeIntegralInRange<std::size_t>(0, longest));
     if (provider.ConsumeBool() && !characters.empty()) {
         for (char& c : text) {
             c = characters[static_cast<unsigned char>(c) % characters.size()];
@@ -382,11 +383,11 @@ private:
     // through so that the page can say why it does not take it.
     void Type(quillex::ProgField field, FuzzedDataProvider& provider) {
         const std::string before = fields_.Text(field);
-        std::size_t length = std::max(fields_.MaxLength(field), before.size());
+        std::size_t longest = std::max(fields_.MaxLength(field), before.size());
         if (field == quillex::ProgField::AscII && provider.ConsumeBool()) {
-            length = 2 * quillex::kMaxAsciiCharacters;
+            longest = 2 * quillex::kMaxAsciiCharacters;
         }
-        const std::string text = TypedText(provider, CharactersOf(field), length);
+        const std::string text = TypedText(provider, CharactersOf(field), longest);
         const quillex::EditOutcome outcome = fields_.Edit(field, text, true);
         const auto bit = 1u << static_cast<unsigned>(field);
         if (outcome.asciiTooLong) {
@@ -516,8 +517,7 @@ void LogicStep(quillex::LogicOperations& page, FuzzedDataProvider& provider) {
     std::string context;
     switch (provider.ConsumeIntegralInRange(0, 2)) {
         case 0: {
-            const std::string text = TypedText(provider, CharactersOf(page.Base(field)),
-                                               provider.ConsumeIntegralInRange(0, 300));
+            const std::string text = TypedText(provider, CharactersOf(page.Base(field)), 300);
             page.Edit(field, text);
             FUZZ_CHECK(page.Text(field) == std::string_view(text).substr(0, page.MaxLength(field)),
                        Escaped(text));
