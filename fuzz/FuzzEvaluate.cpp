@@ -36,45 +36,21 @@
 #include "text/Cp1252.h"
 #include "text/NumberText.h"
 
+#include "FuzzCheck.h"
+
 namespace {
+
+using quillex::fuzz::Escaped;
 
 // The widest decimals and precision the number-text functions honour; larger requests are
 // called as well, but only checked for memory and undefined-behaviour faults.
 constexpr int kCheckedDecimals = 40;
-
-std::string Escaped(std::string_view text) {
-    std::string out;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x20 && byte < 0x7F && c != '\\') {
-            out += c;
-        } else {
-            char hex[5];
-            std::snprintf(hex, sizeof hex, "\\x%02X", byte);
-            out += hex;
-        }
-    }
-    return out;
-}
 
 std::string Describe(double v) {
     char text[64];
     std::snprintf(text, sizeof text, "%a (%.17g)", v, v);
     return text;
 }
-
-[[noreturn]] void Fail(const char* condition, const std::string& detail) {
-    std::fprintf(stderr, "fuzz check failed: %s\n%s\n", condition, detail.c_str());
-    std::abort();
-}
-
-// The detail is only built when the check fails.
-#define FUZZ_CHECK(condition, detail) \
-    do {                              \
-        if (!(condition)) {           \
-            Fail(#condition, detail); \
-        }                             \
-    } while (0)
 
 bool SameValue(double a, double b) {
     return (std::isnan(a) && std::isnan(b)) ||
