@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSocketNotifier>
+#include <QTimer>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -33,6 +34,9 @@ namespace {
 
 constexpr char kOpenCommand[] = "Open\n";
 constexpr char kAnswer[] = "ok\n";
+// The longest command a client may send, line end included, and how long it has to send it.
+constexpr qsizetype kMaxCommandLength = 64;
+constexpr int kClientTimeoutMs = 1000;
 
 // Fills the address of the socket at `path`; false when the path does not fit.
 bool SocketAddress(const QByteArray& path, sockaddr_un& address) {
@@ -180,24 +184,34 @@ void CMainCalcApp::OnNewConnection() {
         // closes it.
         auto* notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
         auto pending = std::make_shared<QByteArray>();
-        connect(notifier, &QSocketNotifier::activated, this, [this, notifier, pending, fd] {
+        const auto drop = [notifier, fd] {
+            notifier->setEnabled(false);
+            notifier->deleteLater();
+            close(fd);
+        };
+        // A client has a second to say what it wants; one that stays silent is dropped, and
+        // so is one that sends more than a command holds, so no client can hold the instance
+        // or fill its memory.
+        QTimer::singleShot(kClientTimeoutMs, notifier, drop);
+        connect(notifier, &QSocketNotifier::activated, this, [this, pending, drop, fd] {
             char buffer[256];
-            ssize_t got;
-            while ((got = recv(fd, buffer, sizeof buffer, 0)) > 0) {
+            ssize_t got = 1;
+            while (pending->size() <= kMaxCommandLength &&
+                   (got = recv(fd, buffer, sizeof buffer, 0)) > 0) {
                 pending->append(buffer, got);
             }
             qsizetype end;
-            while ((end = pending->indexOf('\n')) >= 0) {
+            while ((end = pending->indexOf('\n')) >= 0 && end < kMaxCommandLength) {
                 if (pending->left(end + 1) == kOpenCommand && window_ != nullptr) {
                     window_->Open();
                 }
                 pending->remove(0, end + 1);
                 send(fd, kAnswer, sizeof kAnswer - 1, MSG_NOSIGNAL);
             }
-            if (got == 0 || (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)) {
-                notifier->setEnabled(false);
-                notifier->deleteLater();
-                close(fd);
+            const bool ended =
+                got == 0 || (got < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR);
+            if (ended || pending->size() >= kMaxCommandLength) {
+                drop();
             }
         });
     }
