@@ -31,9 +31,8 @@ public:
     // Writes both now.
     void SaveAll();
 
-    // The files that could not be written, each with the reason; empty when all are saved.
-    QMap<QString, QString> Failures() const { return failures_; }
-    // The same as lines "FILE: REASON", each also printed on stderr; empty when all are saved.
+    // The files that could not be written, as lines "FILE: REASON", each also printed on
+    // stderr; empty when all are saved.
     QString ReportFailures() const;
 
 private:

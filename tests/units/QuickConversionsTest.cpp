@@ -3,8 +3,9 @@
 #include <sstream>
 #include <string>
 
-#include "engine/ExprEngine.h"
 #include "units/QuickConversions.h"
+
+#include "UnitsTestSupport.h"
 
 namespace quillex {
 namespace {
@@ -12,13 +13,6 @@ namespace {
 ConversionTable Read(const std::string& text) {
     std::istringstream in(text);
     return ReadConversionTable(in);
-}
-
-double Evaluate(const std::string& expression) {
-    ExprEngine engine;
-    const Evaluation result = engine.EvaluateText(expression + ";_");
-    EXPECT_EQ(result.error, "") << expression;
-    return result.value;
 }
 
 TEST(ConversionTable, DropsAFaultyLineWithoutTouchingTheNext) {

@@ -9,9 +9,10 @@
 #include <string>
 #include <tuple>
 
-#include "engine/ExprEngine.h"
 #include "units/Converter.h"
 #include "units/QuickConversions.h"
+
+#include "UnitsTestSupport.h"
 
 namespace quillex {
 namespace {
@@ -36,13 +37,6 @@ RegionTable Region(std::string_view region, bool all) {
 
 std::size_t IndexOf(const std::vector<std::string>& texts, const std::string& text) {
     return std::ranges::find(texts, text) - texts.begin();
-}
-
-double Evaluate(const std::string& expression) {
-    ExprEngine engine;
-    const Evaluation result = engine.EvaluateText(expression + ";_");
-    EXPECT_EQ(result.error, "") << expression;
-    return result.value;
 }
 
 TEST(RegionFiles, HoldEveryFactorAndItsReverse) {
