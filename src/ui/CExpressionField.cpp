@@ -68,6 +68,23 @@ void CExpressionField::InsertText(const QString& text) {
     setTextCursor(cursor);
 }
 
+void CExpressionField::WrapInParentheses() {
+    QTextCursor cursor = textCursor();
+    if (document()->isEmpty()) {
+        cursor.clearSelection();
+        setTextCursor(cursor);
+        return;
+    }
+    cursor.beginEditBlock();
+    cursor.movePosition(QTextCursor::Start);
+    cursor.insertText(QStringLiteral("("));
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(QStringLiteral(")"));
+    cursor.endEditBlock();
+    cursor.movePosition(QTextCursor::Left, QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+}
+
 void CExpressionField::DeleteLast() {
     SetText(WithoutLastCharacter(toPlainText()));
 }

@@ -17,6 +17,10 @@ public:
     void SetText(const QString& text);
     // Replaces the selection at the caret by the text; reported as an edit.
     void InsertText(const QString& text);
+    // Puts the whole text in parentheses and selects the closing one, so that the next
+    // insertion replaces it; reported as an edit. An empty text stays empty and only loses its
+    // selection.
+    void WrapInParentheses();
     // Removes the last character of the text, not the one at the caret, as SetText does.
     void DeleteLast();
 

@@ -19,6 +19,8 @@
 #include "store/QtCp1252.h"
 #include "store/SessionSaver.h"
 #include "store/TapeFile.h"
+#include "ui/CConstantsPage.h"
+#include "ui/CConverterPage.h"
 #include "ui/CInfoDlg.h"
 #include "ui/CKeyRouter.h"
 #include "ui/CKeypadPage.h"
@@ -30,6 +32,7 @@
 #include "ui/CTapeLists.h"
 #include "ui/CToolRow.h"
 #include "ui/CTrayIcon.h"
+#include "ui/CUnitMenus.h"
 #include "ui/CWindowPlacement.h"
 #include "ui/Commands.h"
 #include "ui/DialogUnits.h"
@@ -108,6 +111,8 @@ void CMainCalcDlg::Initialise() {
     initialised_ = true;
     SetupTrayIcon();
     LoadSettingsNow();
+    unitMenus_ = new CUnitMenus(expression_, this);
+    unitMenus_->LoadConversionTable();
     placement_->ApplyTopmost();
     setWindowIcon(ProgramIcon());
     tools_ = new CToolRow(this, DialogUnits(font()));
@@ -166,7 +171,7 @@ void CMainCalcDlg::CreatePages() {
     connect(tabs_, &CPageTabCtrl::pageCommand, this, &CMainCalcDlg::HandleCommand);
     tabs_->AddPage(Tr(TextId::TabKeypad), 0, keypad_);
 
-    // These two pages build their controls the first time their tab is shown, which keeps
+    // These pages build their controls the first time their tab is shown, which keeps
     // them out of the window's first paint; the programmer page's field logic exists from
     // here on, so every result is handed over whether or not the page has been shown.
     programmer_ = new CProgrammerPage(this);
@@ -175,6 +180,16 @@ void CMainCalcDlg::CreatePages() {
     logic_ = new CLogicPage(this);
     logic_->setAccessibleName(Tr(TextId::TabLogic));
     tabs_->AddPage(Tr(TextId::TabLogic), 2, logic_);
+    converter_ = new CConverterPage(settings_.converterShowAll != 0, this);
+    converter_->setAccessibleName(Tr(TextId::TabConverter));
+    tabs_->AddPage(Tr(TextId::TabConverter), 3, converter_);
+    connect(converter_, &CConverterPage::allToggled, this, [this](bool checked) {
+        settings_.converterShowAll = checked ? 1 : 0;
+        saver_->SettingsChanged();
+    });
+    constants_ = new CConstantsPage(this);
+    constants_->setAccessibleName(Tr(TextId::TabConstants));
+    tabs_->AddPage(Tr(TextId::TabConstants), 4, constants_);
 
     pageKeys_ = new CPageKeys(expression_, result_, programmer_, settings_, this);
     connect(pageKeys_, &CPageKeys::evaluateRequested, this, &CMainCalcDlg::Evaluate);
@@ -298,6 +313,10 @@ void CMainCalcDlg::HandleCommand(int commandId) {
         {kCmdDeleteStack, [](CMainCalcDlg& w) { w.tapeLists_->ClearAfterAsking(); }},
         {kCmdDeleteAll, [](CMainCalcDlg& w) { w.DeleteAll(); }},
         {kCmdDelete, [](CMainCalcDlg& w) { w.DeleteLast(); }},
+        {kCmdUnitsMenu,
+         [](CMainCalcDlg& w) { w.unitMenus_->ShowConstantsMenu(QCursor::pos(), &w); }},
+        {kCmdConverterMenu,
+         [](CMainCalcDlg& w) { w.unitMenus_->ShowConverterMenu(QCursor::pos(), &w); }},
     };
     for (const auto& command : kCommands) {
         if (command.id == commandId) {

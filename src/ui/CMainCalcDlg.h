@@ -16,6 +16,8 @@ class QListWidget;
 
 namespace quillex {
 
+class CConstantsPage;
+class CConverterPage;
 class CKeyRouter;
 class CKeypadPage;
 class CLogicPage;
@@ -27,6 +29,7 @@ class CProgrammerPage;
 class CWindowPlacement;
 class SessionSaver;
 class CTrayIcon;
+class CUnitMenus;
 
 class CMainCalcDlg : public QDialog {
     Q_OBJECT
@@ -67,6 +70,9 @@ public:
     CKeypadPage* KeypadPage() const { return keypad_; }
     CProgrammerPage* ProgrammerPage() const { return programmer_; }
     CLogicPage* LogicPage() const { return logic_; }
+    CConverterPage* ConverterPage() const { return converter_; }
+    CConstantsPage* ConstantsPage() const { return constants_; }
+    CUnitMenus* UnitMenus() const { return unitMenus_; }
     const Tape& TapeModel() const { return tape_; }
     Settings& CurrentSettings() { return settings_; }
     double LastResult() const { return lastResult_; }
@@ -122,6 +128,9 @@ private:
     CKeypadPage* keypad_ = nullptr;
     CProgrammerPage* programmer_ = nullptr;
     CLogicPage* logic_ = nullptr;
+    CConverterPage* converter_ = nullptr;
+    CConstantsPage* constants_ = nullptr;
+    CUnitMenus* unitMenus_ = nullptr;
     CTrayIcon* tray_ = nullptr;
 };
 

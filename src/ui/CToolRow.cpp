@@ -16,10 +16,11 @@ CToolRow::CToolRow(QWidget* window, const DialogUnits& units) : QObject(window) 
         int commandId;
         int x, y, width, height;
     };
-    // The other places of the row stay free for the currency, units, converter and
-    // mini-calculator buttons.
+    // The other places of the row stay free for the currency and mini-calculator buttons.
     const ToolButtonDef buttons[] = {
         {TextId::TipDeleteStack, ToolImage::DeleteTape, kCmdDeleteStack, 3, 2, 18, 15},
+        {TextId::TipUnits, ToolImage::Units, kCmdUnitsMenu, 69, 2, 18, 15},
+        {TextId::TipConverter, ToolImage::Converter, kCmdConverterMenu, 87, 2, 18, 15},
         {TextId::TipOptions, ToolImage::Options, kCmdOptions, 130, 2, 18, 15},
         {TextId::TipInfo, ToolImage::Info, kCmdInfo, 148, 2, 18, 15},
         {TextId::TipHide, ToolImage::Hide, kCmdHide, 196, 1, 18, 15},

@@ -16,12 +16,17 @@ enum CommandId : int {
     kCmdDeleteStack,
     kCmdDeleteAll,
     kCmdDelete,
+    kCmdUnitsMenu,
+    kCmdConverterMenu,
     // One command per key of the keypad page, in the order of the key table.
     kCmdKeypadFirst = 1000,
     // One command per button of the programmer page, in the order of its key table.
     kCmdProgrammerFirst = 1100,
     // The logic page's operation buttons: and, or, xor, mod.
     kCmdLogicFirst = 1200,
+    // The Units menu's entries (kCmdCatalogFirst) and the Converter menu's fixed entries
+    // (kCmdFixedConversionFirst) and conversion-table records (kCmdConversionRecordFirst) take
+    // their numbers from the units library: 1300, 1500 and 1600 on.
 };
 
 }  // namespace quillex

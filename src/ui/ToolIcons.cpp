@@ -28,6 +28,22 @@ void Draw(ToolImage image, QPainter& p) {
             p.drawLine(QPointF(0.57, 0.4), QPointF(0.55, 0.78));
             break;
         }
+        case ToolImage::Units: {  // a ruler with its marks
+            p.drawRect(QRectF(0.08, 0.34, 0.84, 0.32));
+            for (int i = 1; i < 6; ++i) {
+                const double x = 0.08 + 0.14 * i;
+                p.drawLine(QPointF(x, 0.34), QPointF(x, i % 2 == 0 ? 0.54 : 0.46));
+            }
+            break;
+        }
+        case ToolImage::Converter:  // two arrows, one each way
+            p.drawLine(QPointF(0.12, 0.32), QPointF(0.88, 0.32));
+            p.drawLine(QPointF(0.88, 0.32), QPointF(0.7, 0.16));
+            p.drawLine(QPointF(0.88, 0.32), QPointF(0.7, 0.48));
+            p.drawLine(QPointF(0.88, 0.68), QPointF(0.12, 0.68));
+            p.drawLine(QPointF(0.12, 0.68), QPointF(0.3, 0.52));
+            p.drawLine(QPointF(0.12, 0.68), QPointF(0.3, 0.84));
+            break;
         case ToolImage::Options:  // three sliders
             for (const double y : {0.22, 0.5, 0.78}) {
                 p.drawLine(QPointF(0.1, y), QPointF(0.9, y));

@@ -7,7 +7,7 @@
 
 namespace quillex {
 
-enum class ToolImage { DeleteTape, Options, Info, Hide, DeleteAll, Delete };
+enum class ToolImage { DeleteTape, Units, Converter, Options, Info, Hide, DeleteAll, Delete };
 
 QIcon ToolIcon(ToolImage image);
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "text/Texts.h"
+
 namespace quillex {
 namespace {
 
@@ -251,13 +253,13 @@ std::vector<CatalogSubmenu> ConstantsMenu() {
         {"R - T", 88, 108, {92, 100}},       {"U - Z", 109, 120, {109, 110, 112, 114}},
     };
     std::vector<CatalogSubmenu> menu;
-    CatalogSubmenu constants{"Nature Constants", "Naturkonstanten", {}};
+    CatalogSubmenu constants{Text(TextId::ConstantsNatureConstants), {}};
     for (std::size_t i = 0; i < kConstantCount; ++i) {
         constants.items.push_back({false, i, CatalogMenuLabel(i), CatalogInsertText(i)});
     }
     menu.push_back(std::move(constants));
     for (const UnitGroup& group : kGroups) {
-        CatalogSubmenu submenu{group.title, group.title, {}};
+        CatalogSubmenu submenu{group.title, {}};
         for (std::size_t unit = group.first; unit <= group.last; ++unit) {
             const std::size_t id = kConstantCount + unit;
             submenu.items.push_back({false, id, CatalogMenuLabel(id), CatalogInsertText(id)});

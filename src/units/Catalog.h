@@ -73,8 +73,7 @@ struct CatalogMenuItem {
 };
 
 struct CatalogSubmenu {
-    std::string_view title;  // English
-    std::string_view germanTitle;
+    std::string_view title;  // in the current language (UTF-8, like every text of the table)
     std::vector<CatalogMenuItem> items;
 };
 

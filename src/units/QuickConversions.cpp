@@ -4,6 +4,8 @@
 #include <fstream>
 #include <span>
 
+#include "text/Texts.h"
+
 namespace quillex {
 namespace {
 
@@ -51,9 +53,9 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
     return std::ranges::equal(a, b, [&](char x, char y) { return lower(x) == lower(y); });
 }
 
-ConversionSubmenu FixedSubmenu(std::string_view title, std::string_view germanTitle,
-                               std::span<const FixedConversion> entries, int firstCommand) {
-    ConversionSubmenu submenu{title, germanTitle, {}};
+ConversionSubmenu FixedSubmenu(TextId title, std::span<const FixedConversion> entries,
+                               int firstCommand) {
+    ConversionSubmenu submenu{Text(title), {}};
     for (std::size_t i = 0; i < entries.size(); ++i) {
         submenu.items.push_back({std::string(entries[i].label), firstCommand + static_cast<int>(i),
                                  std::string(entries[i].appendedText)});
@@ -128,12 +130,12 @@ ConversionTable ReadConversionTableFile(const std::filesystem::path& path) {
 
 std::vector<ConversionSubmenu> ConversionMenu(const ConversionTable& table) {
     std::vector<ConversionSubmenu> menu;
-    menu.push_back(FixedSubmenu("&Imperial to Metric", "&Englisch nach Metrisch", kImperialToMetric,
-                                kCmdFixedConversionFirst));
-    menu.push_back(FixedSubmenu("&Metric to Imperial", "&Metrisch nach Englisch", kMetricToImperial,
+    menu.push_back(
+        FixedSubmenu(TextId::MenuImperialToMetric, kImperialToMetric, kCmdFixedConversionFirst));
+    menu.push_back(FixedSubmenu(TextId::MenuMetricToImperial, kMetricToImperial,
                                 kCmdFixedConversionFirst + int(std::size(kImperialToMetric))));
     for (const ConversionCategory& category : kConversionCategories) {
-        ConversionSubmenu submenu{category.label, category.label, {}};
+        ConversionSubmenu submenu{category.label, {}};
         for (std::size_t r = 0; r < table.size(); ++r) {
             const ConversionRecord& record = table[r];
             if (SameIgnoringCase(record.category, category.name)) {

@@ -59,8 +59,7 @@ struct ConversionMenuItem {
 };
 
 struct ConversionSubmenu {
-    std::string_view title;  // English
-    std::string_view germanTitle;
+    std::string_view title;  // in the current language (UTF-8, like every text of the table)
     std::vector<ConversionMenuItem> items;
 };
 

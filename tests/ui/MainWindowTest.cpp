@@ -23,11 +23,14 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "bases/ProgrammerFields.h"
 #include "engine/Calculation.h"
 #include "store/CSettingsKey.h"
 #include "store/TapeFile.h"
+#include "ui/CConstantsPage.h"
+#include "ui/CConverterPage.h"
 #include "ui/CInfoDlg.h"
 #include "ui/CKeypadPage.h"
 #include "ui/CLogicPage.h"
@@ -766,22 +769,29 @@ TEST_F(MainWindowTest, HideButtonHidesAndOpenBringsItBack) {
     EXPECT_FALSE(window_->isMinimized());
 }
 
-TEST_F(MainWindowTest, NumberPagesFollowTheKeypadAndBuildTheirControlsWhenFirstShown) {
+TEST_F(MainWindowTest, PagesFollowTheKeypadAndBuildTheirControlsWhenFirstShown) {
     Start();
     CPageTabCtrl* tabs = window_->Tabs();
-    ASSERT_EQ(tabs->count(), 3);
-    EXPECT_EQ(tabs->tabText(0), QStringLiteral("Rechner"));
-    EXPECT_EQ(tabs->tabText(1), QStringLiteral("Binär"));
-    EXPECT_EQ(tabs->tabText(2), QStringLiteral("Binär II"));
+    ASSERT_EQ(tabs->count(), 5);
+    const char* titles[] = {"Rechner", "Binär", "Binär II", "Umrechnung", "Einheiten"};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(tabs->tabText(i), QString::fromUtf8(titles[i]));
+    }
     EXPECT_EQ(tabs->Page(1), window_->ProgrammerPage());
     EXPECT_EQ(tabs->Page(2), window_->LogicPage());
-    EXPECT_EQ(window_->ProgrammerPage()->Field(ProgField::Dec), nullptr);
-    EXPECT_EQ(window_->LogicPage()->Field(LogicField::A), nullptr);
-    ShowTab(1);
-    EXPECT_NE(window_->ProgrammerPage()->Field(ProgField::Dec), nullptr);
-    EXPECT_EQ(window_->LogicPage()->Field(LogicField::A), nullptr);
-    ShowTab(2);
-    EXPECT_NE(window_->LogicPage()->Field(LogicField::A), nullptr);
+    EXPECT_EQ(tabs->Page(3), window_->ConverterPage());
+    EXPECT_EQ(tabs->Page(4), window_->ConstantsPage());
+    const auto built = [this] {
+        return std::vector<bool>{window_->ProgrammerPage()->Field(ProgField::Dec) != nullptr,
+                                 window_->LogicPage()->Field(LogicField::A) != nullptr,
+                                 window_->ConverterPage()->RegionList() != nullptr,
+                                 window_->ConstantsPage()->UnitField() != nullptr};
+    };
+    for (int tab = 1; tab < 5; ++tab) {
+        EXPECT_FALSE(built()[std::size_t(tab - 1)]) << tab;
+        ShowTab(tab);
+        EXPECT_TRUE(built()[std::size_t(tab - 1)]) << tab;
+    }
 }
 
 TEST_F(MainWindowTest, EveryResultIsHandedToTheProgrammerPage) {

@@ -6,6 +6,7 @@
 
 #include "engine/ExprEngine.h"
 #include "text/Cp1252.h"
+#include "text/Texts.h"
 #include "units/Catalog.h"
 
 namespace quillex {
@@ -62,8 +63,7 @@ TEST(Catalog, EveryValueAndInsertedTextIsOneNumberToTheScanner) {
 TEST(ConstantsMenu, HoldsEveryEntryOnceInTableOrder) {
     const std::vector<CatalogSubmenu> menu = ConstantsMenu();
     ASSERT_EQ(menu.size(), 7u);
-    EXPECT_EQ(menu[0].title, "Nature Constants");
-    EXPECT_EQ(menu[0].germanTitle, "Naturkonstanten");
+    EXPECT_EQ(menu[0].title, Text(TextId::ConstantsNatureConstants));
     EXPECT_EQ(menu[6].title, "U - Z");
     std::size_t next = 0;
     std::size_t separators = 0;

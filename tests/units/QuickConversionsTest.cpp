@@ -3,6 +3,7 @@
 #include <sstream>
 #include <string>
 
+#include "text/Texts.h"
 #include "units/QuickConversions.h"
 
 #include "UnitsTestSupport.h"
@@ -57,8 +58,7 @@ TEST(ConversionMenu, SortsRecordsIntoCategoriesWhateverTheirCase) {
         "a,b,time,60,\n");
     const std::vector<ConversionSubmenu> menu = ConversionMenu(table);
     ASSERT_EQ(menu.size(), 2 + kConversionCategories.size());
-    EXPECT_EQ(menu[0].title, "&Imperial to Metric");
-    EXPECT_EQ(menu[0].germanTitle, "&Englisch nach Metrisch");
+    EXPECT_EQ(menu[0].title, Text(TextId::MenuImperialToMetric));
     EXPECT_EQ(menu[2].title, "Angle      ");
     const ConversionSubmenu& length = menu[2 + 6];
     EXPECT_EQ(length.title, "Length     ");

@@ -1,0 +1,46 @@
+// The constants page ("Einheiten"): the catalogue's constants and units in two lists, and the
+// unit and value of the entry chosen last in two fields, to read or copy. Nothing on the page
+// writes to the expression.
+//
+// Its widgets are built the first time it is shown.
+#pragma once
+
+#include "ui/CTabPage.h"
+
+class QComboBox;
+class QLineEdit;
+
+namespace quillex {
+
+class CConstantsPage : public CTabPage {
+    Q_OBJECT
+public:
+    explicit CConstantsPage(QWidget* parent = nullptr);
+    ~CConstantsPage() override;
+
+    // The page's controls; none before the page is first shown.
+    QComboBox* ConstantsList() const { return constants_; }
+    QComboBox* UnitsList() const { return units_; }
+    QLineEdit* UnitField() const { return unit_; }
+    QLineEdit* ValueField() const { return value_; }
+
+    // The page's size of 210 x 115 dialog units.
+    QSize sizeHint() const override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void Build();
+    // Shows the unit and value texts of a catalogue entry: constants count from 0, units
+    // follow them.
+    void ShowEntry(std::size_t id);
+
+    QComboBox* constants_ = nullptr;
+    QComboBox* units_ = nullptr;
+    QLineEdit* unit_ = nullptr;
+    QLineEdit* value_ = nullptr;
+    bool built_ = false;
+};
+
+}  // namespace quillex

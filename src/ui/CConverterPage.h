@@ -1,0 +1,67 @@
+// The unit converter page ("Umrechnung"): a region (a physical quantity), two units of it and a
+// value for each; typing a value for one unit shows the same quantity in the other at once.
+// UnitConverter holds every rule and reads the region files; the page shows its lists and
+// texts and passes it the user's choices and edits.
+//
+// Its widgets are built the first time it is shown, and the first region file is read then,
+// so that neither holds up the window's first paint.
+#pragma once
+
+#include <array>
+
+#include "ui/CTabPage.h"
+#include "units/Converter.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+namespace quillex {
+
+class CConverterPage : public CTabPage {
+    Q_OBJECT
+public:
+    // `allFiles`: whether the "All" box starts checked (every unit a table lists, not only the
+    // common ones).
+    explicit CConverterPage(bool allFiles, QWidget* parent = nullptr);
+    ~CConverterPage() override;
+
+    bool IsAllChecked() const { return converter_.IsAllChecked(); }
+    const UnitConverter& Converter() const { return converter_; }
+
+    // The page's controls; none before the page is first shown.
+    QComboBox* RegionList() const { return regions_; }
+    QCheckBox* AllBox() const { return all_; }
+    QComboBox* UnitList(ConverterSide side) const { return units_[Index(side)]; }
+    QLineEdit* ValueField(ConverterSide side) const { return values_[Index(side)]; }
+    QLabel* UnitLabel(ConverterSide side) const { return labels_[Index(side)]; }
+
+    // The page's size of 210 x 115 dialog units.
+    QSize sizeHint() const override;
+
+signals:
+    // The "All" box changed its state.
+    void allToggled(bool checked);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    static std::size_t Index(ConverterSide side) { return side == ConverterSide::First ? 0 : 1; }
+    void Build();
+    // Fills both unit lists from the loaded region and shows its labels and values.
+    void ShowRegion();
+    // Shows both labels and the value texts; the field the user is editing keeps its text.
+    void ShowValues(const QLineEdit* edited = nullptr);
+
+    UnitConverter converter_;
+    QComboBox* regions_ = nullptr;
+    QCheckBox* all_ = nullptr;
+    std::array<QComboBox*, 2> units_{};
+    std::array<QLineEdit*, 2> values_{};
+    std::array<QLabel*, 2> labels_{};
+    bool built_ = false;
+};
+
+}  // namespace quillex

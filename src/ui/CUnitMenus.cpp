@@ -1,0 +1,71 @@
+#include "ui/CUnitMenus.h"
+
+#include <QMenu>
+
+#include "store/DataFiles.h"
+#include "store/QtCp1252.h"
+#include "ui/CExpressionField.h"
+#include "ui/QtTexts.h"
+#include "units/Catalog.h"
+
+namespace quillex {
+
+CUnitMenus::CUnitMenus(CExpressionField* expression, QObject* parent)
+    : QObject(parent), expression_(expression), table_(std::make_unique<ConversionTable>()) {}
+
+CUnitMenus::~CUnitMenus() = default;
+
+void CUnitMenus::LoadConversionTable() {
+    const QString path = FindDataFile(QStringLiteral("conv.dat"));
+    *table_ = ReadConversionTableFile(std::filesystem::path(path.toStdU16String()));
+}
+
+void CUnitMenus::ShowConstantsMenu(const QPoint& globalPos, QWidget* owner) {
+    QMenu menu(owner);
+    for (const CatalogSubmenu& group : ConstantsMenu()) {
+        QMenu* submenu = menu.addMenu(FromUtf8(group.title));
+        for (const CatalogMenuItem& item : group.items) {
+            if (item.separator) {
+                submenu->addSeparator();
+            } else {
+                submenu->addAction(FromCp1252(item.label))
+                    ->setData(kCmdCatalogFirst + static_cast<int>(item.id));
+            }
+        }
+    }
+    RunChosen(menu, globalPos);
+}
+
+void CUnitMenus::ShowConverterMenu(const QPoint& globalPos, QWidget* owner) {
+    QMenu menu(owner);
+    menu.setTitle(FromUtf8(kConversionMenuTitle));
+    for (const ConversionSubmenu& group : ConversionMenu(*table_)) {
+        QMenu* submenu = menu.addMenu(FromUtf8(group.title));
+        for (const ConversionMenuItem& item : group.items) {
+            submenu->addAction(FromCp1252(item.label))->setData(item.command);
+        }
+    }
+    RunChosen(menu, globalPos);
+}
+
+void CUnitMenus::RunChosen(QMenu& menu, const QPoint& globalPos) {
+    if (const QAction* chosen = menu.exec(globalPos)) {
+        Run(chosen->data().toInt());
+    }
+}
+
+bool CUnitMenus::Run(int commandId) {
+    const int entry = commandId - kCmdCatalogFirst;
+    if (entry >= 0 && entry < static_cast<int>(kCatalogEntryCount)) {
+        expression_->InsertText(FromCp1252(CatalogInsertText(static_cast<std::size_t>(entry))));
+        return true;
+    }
+    if (const std::optional<std::string> appended = AppendedTextFor(*table_, commandId)) {
+        expression_->WrapInParentheses();
+        expression_->InsertText(FromCp1252(*appended));
+        return true;
+    }
+    return false;
+}
+
+}  // namespace quillex
