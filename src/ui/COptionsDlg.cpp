@@ -57,7 +57,7 @@ COptionsDlg::COptionsDlg(Settings& settings, QWidget* parent)
     storeStack_ = option(TextId::OptionsStoreStack, 10, 15, 110, 10);
     alwaysOnTop_ = option(TextId::OptionsAlwaysOnTop, 10, 30, 120, 10);
     toolTips_ = option(TextId::OptionsToolTips, 10, 45, toolTipsWidth, 10);
-    showSplash_ = option(TextId::OptionsShowSplash, 10, 60, 146, 10);
+    showSplash_ = option(TextId::OptionsShowSplash, 10, 60, 156, 10);
     useComma_ = option(TextId::OptionsUseComma, 10, 97, 92, 10);
     usePoint_ = option(TextId::OptionsUsePoint, 106, 97, 61, 10);
     copyAlways_ = option(TextId::OptionsCopyAlways, 10, 111, 158, 9);

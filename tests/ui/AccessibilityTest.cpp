@@ -1,0 +1,130 @@
+// Every control of every window has a name a screen reader can say, and no text is cut off, in
+// both languages: the main window with each of its pages shown, and its dialogs.
+#include <gtest/gtest.h>
+
+#include <QAbstractScrollArea>
+#include <QAccessible>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+#include "store/CSettingsKey.h"
+#include "store/TapeFile.h"
+#include "ui/CInfoDlg.h"
+#include "ui/CMainCalcDlg.h"
+#include "ui/COptionsDlg.h"
+#include "ui/CPageTabCtrl.h"
+
+#include "UiTestSupport.h"
+
+namespace quillex {
+namespace {
+
+QString Describe(const QWidget* widget) {
+    return QString::fromLatin1(widget->metaObject()->className()) + QLatin1Char(' ') +
+           widget->objectName() + QLatin1Char(' ') + widget->accessibleName();
+}
+
+// Parts that Qt builds inside a control (a list's line edit, a scroll area's bars) are named
+// through the control itself.
+bool IsPartOfAControl(const QWidget* widget) {
+    for (const QWidget* up = widget->parentWidget(); up != nullptr; up = up->parentWidget()) {
+        if (qobject_cast<const QComboBox*>(up) != nullptr ||
+            qobject_cast<const QAbstractScrollArea*>(up) != nullptr ||
+            qobject_cast<const QTabBar*>(up) != nullptr) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// What the widget's text needs in pixels beside what its style draws around it; zero for a
+// widget whose text is not laid out on one line.
+int TextWidth(const QWidget* widget) {
+    QString text;
+    if (const auto* label = qobject_cast<const QLabel*>(widget); label && !label->wordWrap()) {
+        text = label->text();
+    } else if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
+        text = button->text();
+    }
+    text.remove(QLatin1Char('&'));
+    return text.isEmpty() || Qt::mightBeRichText(text)
+               ? 0
+               : widget->fontMetrics().horizontalAdvance(text);
+}
+
+// Returns how many controls it checked.
+int ExpectNamedAndUnclipped(const QWidget* window) {
+    int controls = 0;
+    for (const QWidget* widget : window->findChildren<QWidget*>()) {
+        if (!widget->isVisible() || IsPartOfAControl(widget)) {
+            continue;
+        }
+        SCOPED_TRACE(Describe(widget).toStdString());
+        if (widget->focusPolicy() != Qt::NoFocus) {
+            ++controls;
+            QAccessibleInterface* accessible =
+                QAccessible::queryAccessibleInterface(const_cast<QWidget*>(widget));
+            EXPECT_TRUE(accessible != nullptr &&
+                        !accessible->text(QAccessible::Name).trimmed().isEmpty());
+        }
+        EXPECT_LE(TextWidth(widget), widget->contentsRect().width());
+        if (qobject_cast<const QCheckBox*>(widget) || qobject_cast<const QRadioButton*>(widget)) {
+            EXPECT_LE(widget->sizeHint().width(), widget->width());
+        }
+        if (const auto* tabs = qobject_cast<const QTabBar*>(widget)) {
+            EXPECT_LE(tabs->sizeHint().width(), tabs->width());
+        }
+    }
+    return controls;
+}
+
+class AccessibilityTest : public ::testing::TestWithParam<Language> {
+protected:
+    void SetUp() override {
+        SetLanguage(GetParam());
+        QFile::remove(SettingsFilePath());
+        QFile::remove(TapeFilePath());
+    }
+    void TearDown() override { SetLanguage(Language::German); }
+};
+
+TEST_P(AccessibilityTest, EveryPageOfTheMainWindow) {
+    CMainCalcDlg window;
+    window.Initialise();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    for (int tab = 0; tab < window.Tabs()->count(); ++tab) {
+        SCOPED_TRACE(tab);
+        window.Tabs()->setCurrentIndex(tab);
+        // The window's own controls and at least a few of the page's.
+        EXPECT_GT(ExpectNamedAndUnclipped(&window), 15);
+    }
+}
+
+TEST_P(AccessibilityTest, EveryDialog) {
+    Settings settings;
+    const std::function<std::unique_ptr<QDialog>()> dialogs[] = {
+        [&] { return std::make_unique<COptionsDlg>(settings); },
+        [] { return std::make_unique<CInfoDlg>(); },
+    };
+    for (const auto& make : dialogs) {
+        std::unique_ptr<QDialog> dialog = make();
+        dialog->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+        ExpectNamedAndUnclipped(dialog.get());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothLanguages, AccessibilityTest,
+                         ::testing::Values(Language::German, Language::English));
+
+}  // namespace
+}  // namespace quillex
