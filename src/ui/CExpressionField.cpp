@@ -11,6 +11,7 @@
 #include "engine/Calculation.h"
 #include "store/QtCp1252.h"
 #include "text/Cp1252.h"
+#include "ui/DialogUnits.h"
 #include "ui/QtTexts.h"
 
 namespace quillex {
@@ -50,6 +51,11 @@ CExpressionField::CExpressionField(QWidget* parent) : QPlainTextEdit(parent) {
             emit edited();
         }
     });
+}
+
+void CExpressionField::UseFieldFont() {
+    constexpr int kPixelSize = 16;
+    setFont(DialogUnits::FieldFont(kPixelSize));
 }
 
 void CExpressionField::SetText(const QString& text) {

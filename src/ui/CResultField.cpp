@@ -1,5 +1,6 @@
 #include "ui/CResultField.h"
 
+#include "ui/DialogUnits.h"
 #include "ui/QtTexts.h"
 
 namespace quillex {
@@ -12,6 +13,14 @@ CResultField::CResultField(QWidget* parent) : QLineEdit(parent) {
     colours.setColor(QPalette::Text, QColor(0, 0, 255));
     colours.setColor(QPalette::Base, Qt::white);
     setPalette(colours);
+}
+
+void CResultField::UseFieldFont() {
+    constexpr int kCellHeight = 34;  // pixels
+    // Measured in the face that the field will draw with, which may stand in for Arial.
+    QFont font = DialogUnits::FieldFont(kCellHeight);
+    font.setPixelSize(DialogUnits::PixelSizeForCellHeight(font, kCellHeight));
+    setFont(font);
 }
 
 void CResultField::Show(const QString& text) {

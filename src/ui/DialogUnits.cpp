@@ -34,14 +34,21 @@ QFont DialogUnits::DefaultDialogFont() {
     return font;
 }
 
-int DialogUnits::PixelSizeForCellHeight(const QString& family, int cellHeight) {
+QFont DialogUnits::FieldFont(int pixelSize) {
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setWeight(QFont::Normal);
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+int DialogUnits::PixelSizeForCellHeight(QFont font, int cellHeight) {
     // Every size asked for loads a face of its own, so rather than trying each size from the
     // cell height down, start from the size that the line height at the cell height suggests
     // and step from there. The line height grows with the size, so the answer is the same.
     if (cellHeight <= 1) {
         return 1;
     }
-    QFont font(family);
     const auto lineHeight = [&font](int size) {
         font.setPixelSize(size);
         return QFontMetrics(font).height();

@@ -22,8 +22,12 @@ public:
 
     // The dialog font the windows are laid out in: a sans-serif face of 8 points.
     static QFont DefaultDialogFont();
-    // The largest pixel size of the face whose line height stays within the cell height.
-    static int PixelSizeForCellHeight(const QString& family, int cellHeight);
+    // The face of the expression and result fields: Arial, or where it is missing a
+    // sans-serif face of the same kind, at the given pixel size.
+    static QFont FieldFont(int pixelSize);
+    // The largest pixel size of the font's face whose line height stays within the cell
+    // height.
+    static int PixelSizeForCellHeight(QFont font, int cellHeight);
 
 private:
     int baseWidth_;   // average character width in pixels

@@ -23,7 +23,7 @@ int SteppedDown(const QString& family, int cellHeight) {
 TEST(DialogUnitsTest, PixelSizeForCellHeightMatchesTheSteppedSearch) {
     for (const QString& family : {QStringLiteral("Arial"), QStringLiteral("MS Sans Serif")}) {
         for (int cellHeight = 0; cellHeight <= 64; ++cellHeight) {
-            EXPECT_EQ(DialogUnits::PixelSizeForCellHeight(family, cellHeight),
+            EXPECT_EQ(DialogUnits::PixelSizeForCellHeight(QFont(family), cellHeight),
                       SteppedDown(family, cellHeight))
                 << family.toStdString() << " in " << cellHeight << " pixels";
         }
