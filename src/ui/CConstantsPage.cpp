@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QShowEvent>
 
 #include "store/QtCp1252.h"
 #include "ui/DialogUnits.h"
@@ -14,35 +13,17 @@
 namespace quillex {
 namespace {
 
-constexpr int kPageWidth = 210;
-constexpr int kPageHeight = 115;
-
 const CatalogEntry& EntryAt(std::size_t id) {
     return id < kConstantCount ? kConstants[id] : kUnits[id - kConstantCount];
 }
 
 }  // namespace
 
-CConstantsPage::CConstantsPage(QWidget* parent) : CTabPage(parent) {
-    setFont(DialogUnits::DefaultDialogFont());
-}
+CConstantsPage::CConstantsPage(QWidget* parent) : CTabPage(parent, {210, 115}) {}
 
 CConstantsPage::~CConstantsPage() = default;
 
-QSize CConstantsPage::sizeHint() const {
-    const DialogUnits units(font());
-    return {units.X(kPageWidth), units.Y(kPageHeight)};
-}
-
-void CConstantsPage::showEvent(QShowEvent* event) {
-    if (!built_) {
-        Build();
-    }
-    CTabPage::showEvent(event);
-}
-
 void CConstantsPage::Build() {
-    built_ = true;
     const DialogUnits units(font());
     // The English layout takes typed text in its lists, the German one only choices; typed
     // text selects nothing.
@@ -95,10 +76,6 @@ void CConstantsPage::Build() {
         }
     });
     ShowEntry(0);
-    // Controls made while the page is being shown do not appear by themselves.
-    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        child->show();
-    }
 }
 
 void CConstantsPage::ShowEntry(std::size_t id) {

@@ -24,14 +24,9 @@ public:
     QLineEdit* UnitField() const { return unit_; }
     QLineEdit* ValueField() const { return value_; }
 
-    // The page's size of 210 x 115 dialog units.
-    QSize sizeHint() const override;
-
 protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
-    void Build();
+    void Build() override;
     // Shows the unit and value texts of a catalogue entry: constants count from 0, units
     // follow them.
     void ShowEntry(std::size_t id);
@@ -40,7 +35,6 @@ private:
     QComboBox* units_ = nullptr;
     QLineEdit* unit_ = nullptr;
     QLineEdit* value_ = nullptr;
-    bool built_ = false;
 };
 
 }  // namespace quillex

@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QShowEvent>
 
 #include "store/DataFiles.h"
 #include "store/QtCp1252.h"
@@ -13,9 +12,6 @@
 
 namespace quillex {
 namespace {
-
-constexpr int kPageWidth = 210;
-constexpr int kPageHeight = 115;
 
 // Region files are looked up like every data file: in the current folder, beside the
 // program, then in the installed data folder.
@@ -39,26 +35,13 @@ QComboBox* MakeList(bool typed, QWidget* parent) {
 }  // namespace
 
 CConverterPage::CConverterPage(bool allFiles, QWidget* parent)
-    : CTabPage(parent), converter_(allFiles, ReadRegionFromDataFolder) {
+    : CTabPage(parent, {210, 115}), converter_(allFiles, ReadRegionFromDataFolder) {
     setFont(DialogUnits::DefaultDialogFont());
 }
 
 CConverterPage::~CConverterPage() = default;
 
-QSize CConverterPage::sizeHint() const {
-    const DialogUnits units(font());
-    return {units.X(kPageWidth), units.Y(kPageHeight)};
-}
-
-void CConverterPage::showEvent(QShowEvent* event) {
-    if (!built_) {
-        Build();
-    }
-    CTabPage::showEvent(event);
-}
-
 void CConverterPage::Build() {
-    built_ = true;
     const DialogUnits units(font());
     // The German layout takes typed text in its lists, the English one only choices.
     const bool typed = CurrentLanguage() == Language::German;
@@ -140,10 +123,6 @@ void CConverterPage::Build() {
     all_->setChecked(converter_.IsAllChecked());
     if (converter_.SelectRegion(0)) {
         ShowRegion();
-    }
-    // Controls made while the page is being shown do not appear by themselves.
-    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        child->show();
     }
 }
 

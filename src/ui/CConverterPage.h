@@ -37,19 +37,14 @@ public:
     QLineEdit* ValueField(ConverterSide side) const { return values_[Index(side)]; }
     QLabel* UnitLabel(ConverterSide side) const { return labels_[Index(side)]; }
 
-    // The page's size of 210 x 115 dialog units.
-    QSize sizeHint() const override;
-
 signals:
     // The "All" box changed its state.
     void allToggled(bool checked);
 
 protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     static std::size_t Index(ConverterSide side) { return side == ConverterSide::First ? 0 : 1; }
-    void Build();
+    void Build() override;
     // Fills both unit lists from the loaded region and shows its labels and values.
     void ShowRegion();
     // Shows both labels and the value texts; the field the user is editing keeps its text.
@@ -61,7 +56,6 @@ private:
     std::array<QComboBox*, 2> units_{};
     std::array<QLineEdit*, 2> values_{};
     std::array<QLabel*, 2> labels_{};
-    bool built_ = false;
 };
 
 }  // namespace quillex

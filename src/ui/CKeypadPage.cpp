@@ -18,8 +18,6 @@
 namespace quillex {
 namespace {
 
-constexpr int kPageWidth = 210;
-constexpr int kPageHeight = 112;
 constexpr int kDecimalsCount = 16;  // "0" to "15"
 
 // A list that shows the setting when it is one of its entries. A stored value outside the
@@ -66,8 +64,7 @@ void FitEntries(QComboBox* list) {
 }  // namespace
 
 CKeypadPage::CKeypadPage(Settings& settings, QWidget* parent)
-    : CTabPage(parent), settings_(settings) {
-    setFont(DialogUnits::DefaultDialogFont());
+    : CTabPage(parent, {210, 112}), settings_(settings) {
     const DialogUnits units(font());
     auto makeField = [this, &units](const QString& text, TextId name, int x) {
         auto* field = new QLineEdit(text, this);
@@ -152,11 +149,6 @@ CKeypadPage::CKeypadPage(Settings& settings, QWidget* parent)
     yField_->installEventFilter(this);
 
     resize(sizeHint());
-}
-
-QSize CKeypadPage::sizeHint() const {
-    const DialogUnits units(font());
-    return {units.X(kPageWidth), units.Y(kPageHeight)};
 }
 
 void CKeypadPage::OnFieldChanged(QLineEdit* field, QString& value, const QString& text) {

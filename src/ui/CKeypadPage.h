@@ -26,9 +26,6 @@ public:
     // evaluation it asks for (the evaluation moves the focus to the expression field).
     void SetFocusReturn(bool on) { focusReturn_ = on; }
 
-    // The page's size of 210 x 112 dialog units.
-    QSize sizeHint() const override;
-
 signals:
     // A display list, the X or Y field changed.
     void evaluateRequested();

@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 
 #include "store/QtCp1252.h"
 #include "ui/Commands.h"
@@ -15,9 +14,6 @@
 
 namespace quillex {
 namespace {
-
-constexpr int kPageWidth = 210;
-constexpr int kPageHeight = 115;
 
 constexpr const char* kBaseNames[] = {"Dec", "Bin", "Oct", "Hex"};
 constexpr const char* kOperationNames[] = {"and", "or", "xor", "mod"};
@@ -41,26 +37,11 @@ constexpr FieldPlace kFieldPlaces[] = {
 
 }  // namespace
 
-CLogicPage::CLogicPage(QWidget* parent) : CTabPage(parent) {
-    setFont(DialogUnits::DefaultDialogFont());
-}
+CLogicPage::CLogicPage(QWidget* parent) : CTabPage(parent, {210, 115}) {}
 
 CLogicPage::~CLogicPage() = default;
 
-QSize CLogicPage::sizeHint() const {
-    const DialogUnits units(font());
-    return {units.X(kPageWidth), units.Y(kPageHeight)};
-}
-
-void CLogicPage::showEvent(QShowEvent* event) {
-    if (!built_) {
-        Build();
-    }
-    CTabPage::showEvent(event);
-}
-
 void CLogicPage::Build() {
-    built_ = true;
     const DialogUnits units(font());
 
     // The frames first, so that the controls inside them lie above them.
@@ -117,10 +98,6 @@ void CLogicPage::Build() {
     makeField(kFieldPlaces[2]);
 
     ShowAll();
-    // Controls made while the page is being shown do not appear by themselves.
-    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        child->show();
-    }
 }
 
 void CLogicPage::OnCommand(int commandId) {
@@ -133,7 +110,7 @@ void CLogicPage::OnCommand(int commandId) {
 }
 
 void CLogicPage::ShowAll(const QLineEdit* edited) {
-    if (!built_) {
+    if (!IsBuilt()) {
         return;
     }
     for (std::size_t i = 0; i < edits_.size(); ++i) {

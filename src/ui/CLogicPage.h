@@ -31,17 +31,13 @@ public:
     QLineEdit* Field(LogicField field) const { return edits_[Index(field)]; }
     QComboBox* BaseList(LogicField field) const { return lists_[Index(field)]; }
 
-    // The page's size of 210 x 115 dialog units.
-    QSize sizeHint() const override;
-
 protected:
     // The four operation buttons.
     void OnCommand(int commandId) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     static std::size_t Index(LogicField field) { return static_cast<std::size_t>(field); }
-    void Build();
+    void Build() override;
     // Shows the texts, bases and limits of the logic and colours the operation buttons; the
     // field being edited keeps what the user typed.
     void ShowAll(const QLineEdit* edited = nullptr);
@@ -51,7 +47,6 @@ private:
     std::array<QComboBox*, 3> lists_{};
     std::array<TypingLimit*, 3> limits_{};
     std::array<QPushButton*, 4> buttons_{};
-    bool built_ = false;
 };
 
 }  // namespace quillex

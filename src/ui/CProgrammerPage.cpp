@@ -9,7 +9,6 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScopedValueRollback>
-#include <QShowEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -25,8 +24,6 @@
 namespace quillex {
 namespace {
 
-constexpr int kPageWidth = 210;
-constexpr int kPageHeight = 111;
 constexpr int kFieldHeight = 12;
 
 struct FieldPlace {
@@ -101,26 +98,11 @@ QIcon MoveIcon(BitMove move, int side, const QColor& colour) {
 
 }  // namespace
 
-CProgrammerPage::CProgrammerPage(QWidget* parent) : CTabPage(parent) {
-    setFont(DialogUnits::DefaultDialogFont());
-}
+CProgrammerPage::CProgrammerPage(QWidget* parent) : CTabPage(parent, {210, 111}) {}
 
 CProgrammerPage::~CProgrammerPage() = default;
 
-QSize CProgrammerPage::sizeHint() const {
-    const DialogUnits units(font());
-    return {units.X(kPageWidth), units.Y(kPageHeight)};
-}
-
-void CProgrammerPage::showEvent(QShowEvent* event) {
-    if (!built_) {
-        Build();
-    }
-    CTabPage::showEvent(event);
-}
-
 void CProgrammerPage::Build() {
-    built_ = true;
     const DialogUnits units(font());
 
     for (const FieldPlace& place : kFieldPlaces) {
@@ -181,15 +163,11 @@ void CProgrammerPage::Build() {
     ApplyLimits();
     ColourWidthButtons();
     ShowFields();
-    // Controls made while the page is being shown do not appear by themselves.
-    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        child->show();
-    }
 }
 
 void CProgrammerPage::SetWidth(const BitWidth& width) {
     fields_.SetWidth(width);
-    if (built_) {
+    if (IsBuilt()) {
         ApplyLimits();
         ColourWidthButtons();
     }
@@ -244,7 +222,7 @@ void CProgrammerPage::OnEdited(ProgField field) {
 }
 
 void CProgrammerPage::ShowFields(std::optional<ProgField> edited, bool rewriteEdited) {
-    if (!built_) {
+    if (!IsBuilt()) {
         return;
     }
     for (std::size_t i = 0; i < kProgFieldCount; ++i) {

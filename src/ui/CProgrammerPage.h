@@ -38,17 +38,13 @@ public:
     // The field's widget; none before the page is first shown.
     QLineEdit* Field(ProgField field) const { return edits_[Index(field)]; }
 
-    // The page's size of 210 x 111 dialog units.
-    QSize sizeHint() const override;
-
 protected:
     // Inv and the shift and rotate buttons; the other buttons are the main window's.
     void OnCommand(int commandId) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     static std::size_t Index(ProgField field) { return static_cast<std::size_t>(field); }
-    void Build();
+    void Build() override;
     void OnEdited(ProgField field);
     // Shows the logic's texts. The field being edited keeps what the user typed unless the
     // logic replaced it; then it is rewritten so that the typed text stays in its undo history.
@@ -61,7 +57,6 @@ private:
     std::array<QLineEdit*, kProgFieldCount> edits_{};
     std::array<TypingLimit*, kProgFieldCount> limits_{};
     std::array<QPushButton*, kBitWidthCount> widthButtons_{};
-    bool built_ = false;
     bool writing_ = false;  // the page writes a field: its edit notification is not the user's
 };
 

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 
 #include "ui/Commands.h"
+#include "ui/DialogUnits.h"
 
 namespace quillex {
 namespace {
@@ -36,7 +37,29 @@ int PageKeyCommand(const QKeyEvent* key) {
 
 }  // namespace
 
-CTabPage::CTabPage(QWidget* parent) : QWidget(parent) {}
+CTabPage::CTabPage(QWidget* parent, QSize sizeInDialogUnits)
+    : QWidget(parent), size_(sizeInDialogUnits) {
+    setFont(DialogUnits::DefaultDialogFont());
+}
+
+QSize CTabPage::sizeHint() const {
+    const DialogUnits units(font());
+    return {units.X(size_.width()), units.Y(size_.height())};
+}
+
+void CTabPage::Build() {}
+
+void CTabPage::showEvent(QShowEvent* event) {
+    if (!built_) {
+        built_ = true;
+        Build();
+        // Controls made while the page is being shown do not appear by themselves.
+        for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            child->show();
+        }
+    }
+    QWidget::showEvent(event);
+}
 
 void CTabPage::IssueCommand(int commandId) {
     OnCommand(commandId);

@@ -2,6 +2,9 @@
 // controls' commands first (OnCommand) and then reports every command, unchanged, through
 // `command`, which the tab control passes on to the main window. Enter and Esc in a page's
 // controls report kCmdOk and kCmdCancel: the page itself never closes.
+//
+// A page may build its controls the first time it is shown (Build), so that they do not hold
+// up the window's first paint.
 #pragma once
 
 #include <QWidget>
@@ -11,7 +14,12 @@ namespace quillex {
 class CTabPage : public QWidget {
     Q_OBJECT
 public:
-    explicit CTabPage(QWidget* parent = nullptr);
+    // The page is laid out in the dialog font, at its size in dialog units.
+    explicit CTabPage(QWidget* parent = nullptr, QSize sizeInDialogUnits = {210, 115});
+
+    QSize sizeHint() const override;
+    // Whether Build has run.
+    bool IsBuilt() const { return built_; }
 
     // Runs a command of the page: OnCommand first, then the command signal.
     void IssueCommand(int commandId);
@@ -22,8 +30,15 @@ signals:
 protected:
     // The page's own handling of a command; nothing by default.
     virtual void OnCommand(int commandId);
+    // Makes the page's controls; runs once, just before the page is first shown.
+    virtual void Build();
     bool eventFilter(QObject* watched, QEvent* event) override;
     void childEvent(QChildEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QSize size_;  // in dialog units
+    bool built_ = false;
 };
 
 }  // namespace quillex
