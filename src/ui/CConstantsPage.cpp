@@ -43,12 +43,7 @@ void CConstantsPage::Build() {
         units.Place(field, 78, y, 122, 12);
     };
     auto makeList = [this, typed](auto&& entries) {
-        auto* list = new QComboBox(this);
-        if (typed) {
-            list->setEditable(true);
-            list->setInsertPolicy(QComboBox::NoInsert);
-            list->setCompleter(nullptr);
-        }
+        QComboBox* list = NewList(typed);
         for (const CatalogEntry& entry : entries) {
             list->addItem(FromCp1252(entry.Name()));
         }

@@ -20,24 +20,10 @@ std::optional<RegionTable> ReadRegionFromDataFolder(const std::string& fileName)
     return ReadRegionFile(std::filesystem::path(path.toStdU16String()));
 }
 
-// A drop-down list; with `typed` an editable box whose typed text only selects an entry of
-// the same name and adds none.
-QComboBox* MakeList(bool typed, QWidget* parent) {
-    auto* list = new QComboBox(parent);
-    if (typed) {
-        list->setEditable(true);
-        list->setInsertPolicy(QComboBox::NoInsert);
-        list->setCompleter(nullptr);
-    }
-    return list;
-}
-
 }  // namespace
 
 CConverterPage::CConverterPage(bool allFiles, QWidget* parent)
-    : CTabPage(parent, {210, 115}), converter_(allFiles, ReadRegionFromDataFolder) {
-    setFont(DialogUnits::DefaultDialogFont());
-}
+    : CTabPage(parent, {210, 115}), converter_(allFiles, ReadRegionFromDataFolder) {}
 
 CConverterPage::~CConverterPage() = default;
 
@@ -48,7 +34,7 @@ void CConverterPage::Build() {
 
     auto* regionLabel = new QLabel(Tr(TextId::ConverterRegion), this);
     units.Place(regionLabel, 6, 8, 64, 8);
-    regions_ = MakeList(typed, this);
+    regions_ = NewList(typed);
     regions_->setAccessibleName(Tr(TextId::ConverterRegion));
     for (std::string_view name : kRegionNames) {
         regions_->addItem(QString::fromLatin1(name.data(), qsizetype(name.size())));
@@ -77,7 +63,7 @@ void CConverterPage::Build() {
         const std::size_t i = Index(place.side);
         auto* unitLabel = new QLabel(Tr(place.unitText), this);
         units.Place(unitLabel, 6, place.y + 2, 64, 8);
-        units_[i] = MakeList(typed, this);
+        units_[i] = NewList(typed);
         units_[i]->setAccessibleName(Tr(place.unitText).remove(QLatin1Char(':')));
         units.Place(units_[i], 72, place.y, 132, 12);
         unitLabel->setBuddy(units_[i]);

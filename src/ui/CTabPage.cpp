@@ -1,6 +1,7 @@
 #include "ui/CTabPage.h"
 
 #include <QChildEvent>
+#include <QComboBox>
 #include <QKeyEvent>
 
 #include "ui/Commands.h"
@@ -48,6 +49,16 @@ QSize CTabPage::sizeHint() const {
 }
 
 void CTabPage::Build() {}
+
+QComboBox* CTabPage::NewList(bool typed) {
+    auto* list = new QComboBox(this);
+    if (typed) {
+        list->setEditable(true);
+        list->setInsertPolicy(QComboBox::NoInsert);
+        list->setCompleter(nullptr);
+    }
+    return list;
+}
 
 void CTabPage::showEvent(QShowEvent* event) {
     if (!built_) {

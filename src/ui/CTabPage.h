@@ -9,6 +9,8 @@
 
 #include <QWidget>
 
+class QComboBox;
+
 namespace quillex {
 
 class CTabPage : public QWidget {
@@ -30,6 +32,9 @@ signals:
 protected:
     // The page's own handling of a command; nothing by default.
     virtual void OnCommand(int commandId);
+    // A drop-down list of the page; with `typed` an editable box whose typed text only selects
+    // an entry of the same name and adds none.
+    QComboBox* NewList(bool typed);
     // Makes the page's controls; runs once, just before the page is first shown.
     virtual void Build();
     bool eventFilter(QObject* watched, QEvent* event) override;
