@@ -24,7 +24,7 @@ QFont InfoFont() {
 // Without a configured web address the link leads to the help index, and says so.
 QString LinkText() {
     const QString configured = QString::fromUtf8(QUILLEX_WEB_ADDRESS).trimmed();
-    return configured.isEmpty() ? QStringLiteral("HTML_Help/HelpIndex.html") : configured;
+    return configured.isEmpty() ? HelpIndexName() : configured;
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "store/DataFiles.h"
+#include "text/Texts.h"
 
 #ifndef QUILLEX_WEB_ADDRESS
 #define QUILLEX_WEB_ADDRESS ""
@@ -16,6 +17,7 @@ namespace quillex {
 namespace {
 
 const QString kHelpIndex = QStringLiteral("HTML_Help/HelpIndex.html");
+const QString kEnglishHelpIndex = QStringLiteral("HTML_Help/en/HelpIndex.html");
 
 OpenHandler g_openHandler = nullptr;
 
@@ -48,12 +50,19 @@ bool OpenWithDesktop(const QString& target) {
 // The help index in the current directory, else in the program's data folders. Empty when no
 // such file exists.
 QString HelpIndexPath() {
-    const QString path = QFileInfo::exists(kHelpIndex) ? kHelpIndex : FindDataFile(kHelpIndex);
-    const QFileInfo file(path);
+    const QFileInfo file(FindDataFile(HelpIndexName()));
     return file.isFile() ? file.absoluteFilePath() : QString();
 }
 
 }  // namespace
+
+QString HelpIndexName() {
+    if (CurrentLanguage() == Language::English &&
+        QFileInfo(FindDataFile(kEnglishHelpIndex)).isFile()) {
+        return kEnglishHelpIndex;
+    }
+    return kHelpIndex;
+}
 
 QString ProductWebAddress() {
     const QString configured = QString::fromUtf8(QUILLEX_WEB_ADDRESS).trimmed();
@@ -63,7 +72,7 @@ QString ProductWebAddress() {
     QString path = HelpIndexPath();
     if (path.isEmpty()) {
         // Still a sensible address; opening it fails and beeps like any missing page.
-        path = QFileInfo(kHelpIndex).absoluteFilePath();
+        path = QFileInfo(HelpIndexName()).absoluteFilePath();
     }
     return QUrl::fromLocalFile(path).toString();
 }

@@ -10,8 +10,13 @@ namespace quillex {
 // The product's web page: the address configured at build time, or the local help index.
 QString ProductWebAddress();
 
-// Opens "HTML_Help/HelpIndex.html" (relative to the current directory, else from the installed
-// data folder); beeps when it cannot be opened. Returns whether it opened.
+// The help index in the language of the interface, relative to the data folder:
+// "HTML_Help/en/HelpIndex.html" in English, "HTML_Help/HelpIndex.html" in German and wherever
+// the English pages are missing.
+QString HelpIndexName();
+
+// Opens the help index (relative to the current directory, else from the program's data
+// folders); beeps when it cannot be opened. Returns whether it opened.
 bool OpenHelp(QWidget* window);
 
 // Opens a document or address; the test hook below replaces the desktop in tests.

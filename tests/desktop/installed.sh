@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
-# installed.sh CHECK CMAKE BUILD_DIR: installs the build into a fresh prefix and checks what
-# the desktop reads there, with the validator the desktops use, failing on any error or
-# warning:
+# installed.sh CHECK CMAKE BUILD_DIR HELP_DIR: installs the build into a fresh prefix and
+# checks what the desktop reads there, with the validator the desktops use, failing on any
+# error or warning:
 #   desktop-entry  desktop-file-validate on the menu entry, and its icon at every size
 #   metainfo       appstreamcli validate-tree: the metainfo and the menu entry it launches
+#   help           the help pages of HELP_DIR, every one as it is, in share/quillex/HTML_Help
 # Exits 77, which ctest counts as skipped, when the validator is not installed.
 set -uo pipefail
-check=$1 cmake=$2 build=$3
+check=$1 cmake=$2 build=$3 help=$4
 case $check in
     desktop-entry) tool=desktop-file-validate ;;
     metainfo) tool=appstreamcli ;;
+    help) tool=diff ;;
     *)
         echo "unknown check $check"
         exit 2
@@ -37,6 +39,9 @@ if [ "$check" = desktop-entry ]; then
     done
     [ -f "$share/icons/hicolor/scalable/apps/$icon.svg" ] ||
         output+=$'\n'"error: no scalable icon $icon.svg"
+elif [ "$check" = help ]; then
+    output=$(diff -r "$help" "$share/quillex/HTML_Help" 2>&1) ||
+        output+=$'\n'"error: the installed help differs from $help"
 else
     # Exits non-zero for warnings as well as errors.
     output=$(appstreamcli validate-tree --no-net "$prefix" 2>&1) || failed=1

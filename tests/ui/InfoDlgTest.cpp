@@ -47,9 +47,9 @@ protected:
         QDir(QStringLiteral("HTML_Help")).removeRecursively();
     }
 
-    static void WriteHelpIndex() {
-        ASSERT_TRUE(QDir().mkpath(QStringLiteral("HTML_Help")));
-        QFile file(QStringLiteral("HTML_Help/HelpIndex.html"));
+    static void WriteHelpIndex(const QString& path = QStringLiteral("HTML_Help/HelpIndex.html")) {
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
+        QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("<html></html>");
     }
@@ -149,6 +149,32 @@ TEST_F(HelpTest, OpenHelpNeedsTheIndexAndASuccessfulOpen) {
 
     g_openSucceeds = false;
     EXPECT_FALSE(OpenHelp(&window));
+}
+
+TEST_F(HelpTest, HelpOpensInTheLanguageOfTheWindowElseInGerman) {
+    const QString german = QStringLiteral("HTML_Help/HelpIndex.html");
+    const QString english = QStringLiteral("HTML_Help/en/HelpIndex.html");
+    WriteHelpIndex(german);
+    struct Case {
+        Language language;
+        bool englishPages;
+        const QString& opened;
+    };
+    for (const Case& c :
+         {Case{Language::English, false, german}, Case{Language::English, true, english},
+          Case{Language::German, true, german}}) {
+        SCOPED_TRACE(c.opened.toStdString());
+        if (c.englishPages) {
+            WriteHelpIndex(english);
+        }
+        SetLanguage(c.language);
+        g_opened.clear();
+        EXPECT_EQ(HelpIndexName(), c.opened);
+        EXPECT_TRUE(OpenHelp(nullptr));
+        ASSERT_EQ(g_opened.size(), 1u);
+        EXPECT_EQ(QFileInfo(g_opened[0]).canonicalFilePath(),
+                  QFileInfo(c.opened).canonicalFilePath());
+    }
 }
 
 TEST_F(HelpTest, DesktopIsNotAskedForAMissingFile) {
