@@ -52,6 +52,15 @@ CExpressionField::CExpressionField(QWidget* parent) : QPlainTextEdit(parent) {
     });
 }
 
+void CExpressionField::UseFieldFont() {
+    constexpr int kPixelSize = 16;
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setWeight(QFont::Normal);
+    font.setPixelSize(kPixelSize);
+    setFont(font);
+}
+
 void CExpressionField::SetText(const QString& text) {
     writing_ = true;
     setPlainText(text);

@@ -13,6 +13,9 @@ class CExpressionField : public QPlainTextEdit {
 public:
     explicit CExpressionField(QWidget* parent = nullptr);
 
+    // Sets the field in Arial of 16 pixels (or a sans-serif face of the same kind where Arial
+    // is missing).
+    void UseFieldFont();
     // Writes the text without reporting an edit; the caret goes to the end.
     void SetText(const QString& text);
     // Replaces the selection at the caret by the text; reported as an edit.

@@ -11,6 +11,9 @@ class CResultField : public QLineEdit {
 public:
     explicit CResultField(QWidget* parent = nullptr);
 
+    // Sets the field in Arial of cell height 34 pixels (or a sans-serif face of the same kind
+    // where Arial is missing).
+    void UseFieldFont();
     // Shows the text with its start in view.
     void Show(const QString& text);
 };
