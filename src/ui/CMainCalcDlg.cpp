@@ -19,10 +19,12 @@
 #include "store/QtCp1252.h"
 #include "store/SessionSaver.h"
 #include "store/TapeFile.h"
+#include "ui/CCurrencyButtons.h"
 #include "ui/CInfoDlg.h"
 #include "ui/CKeyRouter.h"
 #include "ui/CKeypadPage.h"
 #include "ui/CLogicPage.h"
+#include "ui/CMiniCalcDlg.h"
 #include "ui/COptionsDlg.h"
 #include "ui/CPageKeys.h"
 #include "ui/CPageTabCtrl.h"
@@ -109,6 +111,9 @@ void CMainCalcDlg::Initialise() {
     placement_->ApplyTopmost();
     setWindowIcon(ProgramIcon());
     tools_ = new CToolRow(this, DialogUnits(font()));
+    currency_ = new CCurrencyButtons(*tools_, settings_, result_, [this] {
+        return LastEvaluation{lastResult_, engine_.ErrorText().empty()};
+    });
     for (QToolButton* button : tools_->Buttons()) {
         keys_->Watch({button});
     }
@@ -128,6 +133,7 @@ void CMainCalcDlg::Initialise() {
     }
     connect(pageKeys_, &CPageKeys::evaluateRequested, saver_, &SessionSaver::SettingsChanged);
     connect(placement_, &CWindowPlacement::moved, saver_, &SessionSaver::SettingsChanged);
+    connect(currency_, &CCurrencyButtons::currencyChosen, saver_, &SessionSaver::SettingsChanged);
     resultTape_->show();
     settings_.stackExpression = 0;
     showNormal();
@@ -280,12 +286,16 @@ void CMainCalcDlg::HandleCommand(int commandId) {
         {kCmdDeleteStack, [](CMainCalcDlg& w) { w.tapeLists_->ClearAfterAsking(); }},
         {kCmdDeleteAll, [](CMainCalcDlg& w) { w.DeleteAll(); }},
         {kCmdDelete, [](CMainCalcDlg& w) { w.DeleteLast(); }},
+        {kCmdMiniCalc, [](CMainCalcDlg& w) { w.OpenMiniCalc(); }},
     };
     for (const auto& command : kCommands) {
         if (command.id == commandId) {
             command.run(*this);
             return;
         }
+    }
+    if (currency_ != nullptr && currency_->Run(commandId)) {
+        return;
     }
     if (pageKeys_ != nullptr) {
         pageKeys_->Run(commandId);
@@ -309,6 +319,17 @@ void CMainCalcDlg::OpenOptions() {
     }
     raise();
     activateWindow();
+}
+
+void CMainCalcDlg::OpenMiniCalc() {
+    const QString result = CMiniCalcDlg::Run(this, settings_);
+    if (finished_) {
+        return;
+    }
+    saver_->SettingsChanged();
+    Open();
+    expression_->SetText(result);
+    Evaluate();
 }
 
 // ---- Calculation ---------------------------------------------------------------------------

@@ -16,6 +16,7 @@ class QListWidget;
 
 namespace quillex {
 
+class CCurrencyButtons;
 class CKeyRouter;
 class CKeypadPage;
 class CLogicPage;
@@ -92,6 +93,7 @@ private:
 
     void HideOrMinimise();
     void OpenOptions();
+    void OpenMiniCalc();
 
     void DeleteLast();
     void DeleteAll();
@@ -116,6 +118,7 @@ private:
     CExpressionField* expression_ = nullptr;
     CKeyRouter* keys_ = nullptr;
     CToolRow* tools_ = nullptr;
+    CCurrencyButtons* currency_ = nullptr;
     CPageKeys* pageKeys_ = nullptr;
     CPageTabCtrl* tabs_ = nullptr;
     CKeypadPage* keypad_ = nullptr;
