@@ -40,6 +40,19 @@ enum class TextId {
     TapeCopyAll,
     // Tray icon
     TrayTip,
+    // Euro conversion
+    TipSelectCurrency,
+    TipEuroToCurrency,
+    TipCurrencyToEuro,
+    NameCurrencyMenu,
+    // Mini calculator
+    TipMiniCalc,
+    MiniCaption,
+    MiniTipBack,
+    MiniSyntaxError,
+    MiniInputTooLong,
+    NameMiniEuroToCurrency,
+    NameMiniCurrencyToEuro,
     // Options dialog
     OptionsCaption,
     OptionsGeneral,

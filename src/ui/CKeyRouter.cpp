@@ -15,6 +15,20 @@ bool IsKeypadOperator(int key) {
            key == Qt::Key_Slash;
 }
 
+// The command of a function key, or 0.
+int FunctionKeyCommand(int key) {
+    switch (key) {
+        case Qt::Key_F2:
+            return kCmdCurrencyToEuro;
+        case Qt::Key_F3:
+            return kCmdEuroToCurrency;
+        case Qt::Key_F6:
+            return kCmdMiniCalc;
+        default:
+            return 0;
+    }
+}
+
 }  // namespace
 
 CKeyRouter::CKeyRouter(CExpressionField* expression, QObject* parent)
@@ -47,6 +61,11 @@ bool CKeyRouter::Route(QObject* watched, QKeyEvent* event) {
     if (key == Qt::Key_Escape) {
         emit commandRequested(kCmdDeleteAll);
         return true;
+    }
+    // A function key runs its command, and the control still sees the key.
+    if (const int commandId = FunctionKeyCommand(key); commandId != 0) {
+        emit commandRequested(commandId);
+        return false;
     }
     if (keypad && ((digit && !shift) || IsKeypadOperator(key))) {
         expression_->setFocus(Qt::ShortcutFocusReason);

@@ -1,7 +1,8 @@
 // The main window's keyboard routing: an event filter on the window's own controls that sees
 // their key presses first. Enter files the expression and Esc deletes (both as commands of the
-// window), the numeric keypad's digits and operators are inserted into the expression field,
-// and a main-block digit typed elsewhere is typed into the expression field instead.
+// window), F2 and F3 run the two Euro conversions and F6 opens the mini calculator, the
+// numeric keypad's digits and operators are inserted into the expression field, and a
+// main-block digit typed elsewhere is typed into the expression field instead.
 #pragma once
 
 #include <QObject>

@@ -21,10 +21,12 @@
 #include "store/TapeFile.h"
 #include "ui/CConstantsPage.h"
 #include "ui/CConverterPage.h"
+#include "ui/CCurrencyButtons.h"
 #include "ui/CInfoDlg.h"
 #include "ui/CKeyRouter.h"
 #include "ui/CKeypadPage.h"
 #include "ui/CLogicPage.h"
+#include "ui/CMiniCalcDlg.h"
 #include "ui/COptionsDlg.h"
 #include "ui/CPageKeys.h"
 #include "ui/CPageTabCtrl.h"
@@ -114,6 +116,9 @@ void CMainCalcDlg::Initialise() {
     placement_->ApplyTopmost();
     setWindowIcon(ProgramIcon());
     tools_ = new CToolRow(this, DialogUnits(font()));
+    currency_ = new CCurrencyButtons(*tools_, settings_, result_, [this] {
+        return LastEvaluation{lastResult_, engine_.ErrorText().empty()};
+    });
     for (QToolButton* button : tools_->Buttons()) {
         keys_->Watch({button});
     }
@@ -133,6 +138,7 @@ void CMainCalcDlg::Initialise() {
     }
     connect(pageKeys_, &CPageKeys::evaluateRequested, saver_, &SessionSaver::SettingsChanged);
     connect(placement_, &CWindowPlacement::moved, saver_, &SessionSaver::SettingsChanged);
+    connect(currency_, &CCurrencyButtons::currencyChosen, saver_, &SessionSaver::SettingsChanged);
     resultTape_->show();
     settings_.stackExpression = 0;
     showNormal();
@@ -299,12 +305,16 @@ void CMainCalcDlg::HandleCommand(int commandId) {
          [](CMainCalcDlg& w) { w.unitMenus_->ShowConstantsMenu(QCursor::pos(), &w); }},
         {kCmdConverterMenu,
          [](CMainCalcDlg& w) { w.unitMenus_->ShowConverterMenu(QCursor::pos(), &w); }},
+        {kCmdMiniCalc, [](CMainCalcDlg& w) { w.OpenMiniCalc(); }},
     };
     for (const auto& command : kCommands) {
         if (command.id == commandId) {
             command.run(*this);
             return;
         }
+    }
+    if (currency_ != nullptr && currency_->Run(commandId)) {
+        return;
     }
     if (pageKeys_ != nullptr) {
         pageKeys_->Run(commandId);
@@ -328,6 +338,17 @@ void CMainCalcDlg::OpenOptions() {
     }
     raise();
     activateWindow();
+}
+
+void CMainCalcDlg::OpenMiniCalc() {
+    const QString result = CMiniCalcDlg::Run(this, settings_);
+    if (finished_) {
+        return;
+    }
+    saver_->SettingsChanged();
+    Open();
+    expression_->SetText(result);
+    Evaluate();
 }
 
 // ---- Calculation ---------------------------------------------------------------------------

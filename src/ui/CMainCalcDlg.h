@@ -18,6 +18,7 @@ namespace quillex {
 
 class CConstantsPage;
 class CConverterPage;
+class CCurrencyButtons;
 class CKeyRouter;
 class CKeypadPage;
 class CLogicPage;
@@ -98,6 +99,7 @@ private:
 
     void HideOrMinimise();
     void OpenOptions();
+    void OpenMiniCalc();
 
     void DeleteLast();
     void DeleteAll();
@@ -122,6 +124,7 @@ private:
     CExpressionField* expression_ = nullptr;
     CKeyRouter* keys_ = nullptr;
     CToolRow* tools_ = nullptr;
+    CCurrencyButtons* currency_ = nullptr;
     CPageKeys* pageKeys_ = nullptr;
     CPageTabCtrl* tabs_ = nullptr;
     CKeypadPage* keypad_ = nullptr;

@@ -7,12 +7,14 @@
 
 #include <vector>
 
+#include "text/Texts.h"
+#include "ui/DialogUnits.h"
+
+class QIcon;
 class QToolButton;
 class QWidget;
 
 namespace quillex {
-
-class DialogUnits;
 
 class CToolRow : public QObject {
     Q_OBJECT
@@ -20,12 +22,18 @@ public:
     // Creates the buttons as children of the window, placed in its dialog units.
     CToolRow(QWidget* window, const DialogUnits& units);
 
+    // Adds one more button at the place given in dialog units.
+    QToolButton* Add(TextId tip, const QIcon& icon, int commandId, int x, int y, int width,
+                     int height);
+
     const std::vector<QToolButton*>& Buttons() const { return buttons_; }
 
 signals:
     void commandRequested(int commandId);
 
 private:
+    QWidget* window_;
+    DialogUnits units_;
     std::vector<QToolButton*> buttons_;
 };
 

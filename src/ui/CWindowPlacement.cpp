@@ -30,16 +30,9 @@ void CWindowPlacement::Restore(const LoadedPlacement& loaded) {
         // A position whose title strip cannot be reached (a screen that is gone, a window
         // pushed almost off the screen) would leave the window out of reach: the window is
         // then placed as on a first run.
-        const int titleHeight = window_->style()->pixelMetric(QStyle::PM_TitleBarHeight);
-        const AreaRect strip{stored->left, stored->top, window_->width(), titleHeight};
-        std::vector<AreaRect> areas;
-        for (const QScreen* screen : QGuiApplication::screens()) {
-            const QRect free = screen->availableGeometry();
-            areas.push_back({free.x(), free.y(), free.width(), free.height()});
-        }
-        if (!TitleStripReachable(strip, areas)) {
+        if (!TitleStripOnScreen(window_, *stored)) {
             CentreOnScreen();
-        } else if (PlacementFits(*stored, Current())) {
+        } else if (PlacementFits(*stored, Current(window_))) {
             window_->move(stored->left, stored->top);
         }
     }
@@ -87,17 +80,28 @@ void CWindowPlacement::ApplyTopmost() {
 
 // The normal rectangle holds the frame's position and the window's own size: the frame's size
 // is not known before the window is first shown on every desktop, the window's size is.
-Placement CWindowPlacement::Current() const {
+Placement CWindowPlacement::Current(const QWidget* window) {
     Placement placement;
-    placement.showCommand = window_->isMinimized()
+    placement.showCommand = window->isMinimized()
                                 ? kShowMinimised
-                                : (window_->isMaximized() ? kShowMaximised : kShowNormal);
-    const QPoint at = window_->pos();
+                                : (window->isMaximized() ? kShowMaximised : kShowNormal);
+    const QPoint at = window->pos();
     placement.left = at.x();
     placement.top = at.y();
-    placement.right = at.x() + window_->width();
-    placement.bottom = at.y() + window_->height();
+    placement.right = at.x() + window->width();
+    placement.bottom = at.y() + window->height();
     return placement;
+}
+
+bool CWindowPlacement::TitleStripOnScreen(const QWidget* window, const Placement& stored) {
+    const int titleHeight = window->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const AreaRect strip{stored.left, stored.top, window->width(), titleHeight};
+    std::vector<AreaRect> areas;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect free = screen->availableGeometry();
+        areas.push_back({free.x(), free.y(), free.width(), free.height()});
+    }
+    return TitleStripReachable(strip, areas);
 }
 
 SavedPlacement CWindowPlacement::ForSaving() const {
@@ -105,7 +109,7 @@ SavedPlacement CWindowPlacement::ForSaving() const {
     const QRect frame = window_->frameGeometry();
     saved.top = frame.top();
     saved.left = frame.left();
-    saved.placement = Current();
+    saved.placement = Current(window_);
     return saved;
 }
 

@@ -32,6 +32,12 @@ public:
     // The frame position and placement to save.
     SavedPlacement ForSaving() const;
 
+    // The placement of a window as it is saved: its frame position with its own size.
+    static Placement Current(const QWidget* window);
+    // Whether the title strip of a window moved to the stored placement would lie on a
+    // screen, where the user can reach it and drag the window.
+    static bool TitleStripOnScreen(const QWidget* window, const Placement& stored);
+
 signals:
     // The window stands somewhere else now.
     void moved();
@@ -41,7 +47,6 @@ protected:
 
 private:
     void CentreOnScreen();
-    Placement Current() const;
     void SnapToEdges();
 
     QWidget* window_;

@@ -18,6 +18,13 @@ enum CommandId : int {
     kCmdDelete,
     kCmdUnitsMenu,
     kCmdConverterMenu,
+    // The Euro conversions and the mini calculator.
+    kCmdSelectCurrency = 120,
+    kCmdEuroToCurrency,
+    kCmdCurrencyToEuro,
+    kCmdMiniCalc,
+    // One command per entry of the currency menu, in the order of the Euro table.
+    kCmdCurrencyFirst = 200,
     // One command per key of the keypad page, in the order of the key table.
     kCmdKeypadFirst = 1000,
     // One command per button of the programmer page, in the order of its key table.

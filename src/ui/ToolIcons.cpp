@@ -7,6 +7,8 @@
 #include <QPalette>
 #include <QPixmap>
 
+#include <utility>
+
 namespace quillex {
 namespace {
 
@@ -82,30 +84,37 @@ void Draw(ToolImage image, QPainter& p) {
             p.drawLine(QPointF(0.74, 0.37), QPointF(0.48, 0.63));
             break;
         }
+        case ToolImage::MiniCalc:  // a pocket calculator: display and keys
+            p.drawRoundedRect(QRectF(0.22, 0.08, 0.56, 0.84), 0.08, 0.08);
+            p.drawRect(QRectF(0.32, 0.18, 0.36, 0.16));
+            for (const double y : {0.5, 0.65, 0.8}) {
+                for (const double x : {0.35, 0.5, 0.65}) {
+                    p.drawPoint(QPointF(x, y));
+                }
+            }
+            break;
+        case ToolImage::Back: {  // a bent arrow back to the left
+            const QPointF shaft[] = {{0.82, 0.2}, {0.82, 0.62}, {0.2, 0.62}};
+            p.drawPolyline(shaft, 3);
+            const QPointF head[] = {{0.38, 0.44}, {0.2, 0.62}, {0.38, 0.8}};
+            p.drawPolyline(head, 3);
+            break;
+        }
     }
 }
 
-class ToolIconEngine : public QIconEngine {
+// Paints its drawing afresh at every size and scale, so the picture stays sharp everywhere.
+class DrawnIconEngine : public QIconEngine {
 public:
-    explicit ToolIconEngine(ToolImage image) : image_(image) {}
+    explicit DrawnIconEngine(IconDrawing draw) : draw_(std::move(draw)) {}
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
         const QPalette palette = QGuiApplication::palette();
-        const QColor colour = palette.color(
+        const QColor ink = palette.color(
             mode == QIcon::Disabled ? QPalette::Disabled : QPalette::Active, QPalette::ButtonText);
-        const qreal side = qMin(rect.width(), rect.height());
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing);
-        painter->translate(rect.x() + (rect.width() - side) / 2.0,
-                           rect.y() + (rect.height() - side) / 2.0);
-        painter->scale(side, side);
-        // About 1.4 pixels wide whatever the size, but never thinner than a pixel.
-        QPen pen(colour, qMax(1.0, side / 11.0) / side);
-        pen.setCapStyle(Qt::RoundCap);
-        pen.setJoinStyle(Qt::RoundJoin);
-        painter->setPen(pen);
-        painter->setBrush(Qt::NoBrush);
-        Draw(image_, *painter);
+        draw_(*painter, QRectF(rect), ink);
         painter->restore();
     }
 
@@ -117,16 +126,36 @@ public:
         return pixmap;
     }
 
-    QIconEngine* clone() const override { return new ToolIconEngine(image_); }
+    QIconEngine* clone() const override { return new DrawnIconEngine(draw_); }
 
 private:
-    ToolImage image_;
+    IconDrawing draw_;
 };
 
 }  // namespace
 
 QIcon ToolIcon(ToolImage image) {
-    return QIcon(new ToolIconEngine(image));
+    return DrawnIcon([image](QPainter& painter, const QRectF& area, const QColor& ink) {
+        UseUnitSquare(painter, area, ink);
+        Draw(image, painter);
+    });
+}
+
+QIcon DrawnIcon(IconDrawing draw) {
+    return QIcon(new DrawnIconEngine(std::move(draw)));
+}
+
+void UseUnitSquare(QPainter& painter, const QRectF& area, const QColor& ink) {
+    const qreal side = qMin(area.width(), area.height());
+    painter.translate(area.x() + (area.width() - side) / 2.0,
+                      area.y() + (area.height() - side) / 2.0);
+    painter.scale(side, side);
+    // About 1.4 pixels wide whatever the size, but never thinner than a pixel.
+    QPen pen(ink, qMax(1.0, side / 11.0) / side);
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
 }
 
 }  // namespace quillex
