@@ -11,10 +11,13 @@
 #include "engine/Calculation.h"
 #include "store/QtCp1252.h"
 #include "text/Cp1252.h"
+#include "ui/DialogUnits.h"
 #include "ui/QtTexts.h"
 
 namespace quillex {
 namespace {
+
+constexpr int kPixelSize = 16;
 
 // The first `count` characters of a text, counting a surrogate pair as one character as the
 // code page conversion does.
@@ -42,6 +45,7 @@ QString WithoutLastCharacter(const QString& text) {
 CExpressionField::CExpressionField(QWidget* parent) : QPlainTextEdit(parent) {
     setAccessibleName(Tr(TextId::NameExpression));
     setToolTip(Tr(TextId::ExpressionFieldTip));
+    setFont(DialogUnits::PixelFont(QStringLiteral("Arial"), QFont::SansSerif, kPixelSize));
     setTabChangesFocus(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

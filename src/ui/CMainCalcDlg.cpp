@@ -41,8 +41,6 @@ namespace {
 
 constexpr int kDialogWidth = 218;  // dialog units
 constexpr int kDialogHeight = 266;
-constexpr int kResultCellHeight = 34;  // pixels
-constexpr int kExpressionPixelSize = 16;
 
 }  // namespace
 
@@ -117,7 +115,6 @@ void CMainCalcDlg::Initialise() {
     connect(tools_, &CToolRow::commandRequested, this, &CMainCalcDlg::HandleCommand);
     CreatePages();
     setWindowTitle(Tr(TextId::MainCaption));
-    SetFieldFonts();
     if (settings_.storeStack != 0) {
         LoadTapeNow();
     }
@@ -178,23 +175,6 @@ void CMainCalcDlg::CreatePages() {
 
     pageKeys_ = new CPageKeys(expression_, result_, programmer_, settings_, this);
     connect(pageKeys_, &CPageKeys::evaluateRequested, this, &CMainCalcDlg::Evaluate);
-}
-
-void CMainCalcDlg::SetFieldFonts() {
-    // Both fields are set in Arial; where it is missing, a sans-serif face of the same kind
-    // stands in for it.
-    const QString arial = QStringLiteral("Arial");
-    QFont expressionFont(arial);
-    expressionFont.setStyleHint(QFont::SansSerif);
-    expressionFont.setWeight(QFont::Normal);
-    expressionFont.setPixelSize(kExpressionPixelSize);
-    expression_->setFont(expressionFont);
-
-    QFont resultFont(arial);
-    resultFont.setStyleHint(QFont::SansSerif);
-    resultFont.setWeight(QFont::Normal);
-    resultFont.setPixelSize(DialogUnits::PixelSizeForCellHeight(arial, kResultCellHeight));
-    result_->setFont(resultFont);
 }
 
 void CMainCalcDlg::LoadTapeNow() {

@@ -85,7 +85,6 @@ private:
     void SetupTrayIcon();
     void LoadSettingsNow();
     void CreatePages();
-    void SetFieldFonts();
     void LoadTapeNow();
     // Tells on stderr and, when asked, in a message box which files could not be saved. False
     // when there were any.

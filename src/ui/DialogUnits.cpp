@@ -34,6 +34,15 @@ QFont DialogUnits::DefaultDialogFont() {
     return font;
 }
 
+QFont DialogUnits::PixelFont(const QString& family, QFont::StyleHint kind, int pixelSize,
+                             QFont::Weight weight) {
+    QFont font(family);
+    font.setStyleHint(kind);
+    font.setWeight(weight);
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
 int DialogUnits::PixelSizeForCellHeight(const QString& family, int cellHeight) {
     // Every size asked for loads a face of its own, so rather than trying each size from the
     // cell height down, start from the size that the line height at the cell height suggests

@@ -24,6 +24,9 @@ public:
     static QFont DefaultDialogFont();
     // The largest pixel size of the face whose line height stays within the cell height.
     static int PixelSizeForCellHeight(const QString& family, int cellHeight);
+    // A face of the given pixel size; where the face is missing, one of the same kind stands in.
+    static QFont PixelFont(const QString& family, QFont::StyleHint kind, int pixelSize,
+                           QFont::Weight weight = QFont::Normal);
 
 private:
     int baseWidth_;   // average character width in pixels
