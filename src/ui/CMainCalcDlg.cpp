@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QTabBar>
+#include <QTimer>
 #include <QToolButton>
 
 #include <string>
@@ -28,6 +29,7 @@
 #include "ui/CPageTabCtrl.h"
 #include "ui/CProgrammerPage.h"
 #include "ui/CTapeLists.h"
+#include "ui/CTipDlg.h"
 #include "ui/CToolRow.h"
 #include "ui/CTrayIcon.h"
 #include "ui/CWindowPlacement.h"
@@ -132,6 +134,14 @@ void CMainCalcDlg::Initialise() {
     raise();
     activateWindow();
     pageKeys_->ApplyWidth(settings_.widthIndex);
+    if (ShowTipOfTheDay(settings_.showSplash, this)) {
+        saver_->SettingsChanged();
+    }
+    // A Quit while the tip was shown ended only the tip's loop: the main loop is still to come.
+    if (finished_) {
+        QTimer::singleShot(0, qApp, [code = exitCode_] { QCoreApplication::exit(code); });
+        return;
+    }
     placement_->FinishStartUp();
     keypad_->SetFocusReturn(true);
 }
@@ -212,7 +222,8 @@ void CMainCalcDlg::Quit(QuitAsked asked) {
     const bool saved = ReportSaveFailures(asked == QuitAsked::ByUser);
     tray_->ShowIcon(0);
     done(QDialog::Accepted);
-    QCoreApplication::exit(saved ? 0 : 1);
+    exitCode_ = saved ? 0 : 1;
+    QCoreApplication::exit(exitCode_);
 }
 
 void CMainCalcDlg::Open() {
