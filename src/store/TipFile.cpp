@@ -2,6 +2,10 @@
 
 #include <QFileInfo>
 
+#include <string_view>
+
+#include "store/QtCp1252.h"
+
 namespace quillex {
 namespace {
 
@@ -66,7 +70,10 @@ QString TipFile::ReadNextTip(bool* seekFailed) {
             continue;
         }
         if (IsTip(line)) {
-            return QString::fromUtf8(line);
+            // The file is 8-bit text in code page 1252, as the other data files are, so that
+            // the limit counts characters and no character is ever cut in two.
+            return FromCp1252(
+                std::string_view(line.constData(), static_cast<std::size_t>(line.size())));
         }
     }
 }

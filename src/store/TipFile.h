@@ -1,6 +1,7 @@
 // The tip file: one tip per line, read one tip at each start from where the last start
 // stopped, and from the first tip again once the file has been replaced. Lines that start
-// with a blank, a tab or ";" and empty lines are no tips.
+// with a blank, a tab or ";" and empty lines are no tips. The file is 8-bit text in code
+// page 1252.
 #pragma once
 
 #include <QDateTime>

@@ -70,6 +70,14 @@ enum class TextId {
     InfoVersion,
     InfoOk,
     InfoHelp,
+    // Tip of the day
+    TipOfDayCaption,
+    TipOfDayHeading,
+    TipOfDayShowAtStart,
+    TipOfDayNext,
+    TipOfDayOk,
+    TipOfDayFileMissing,
+    TipOfDaySeekFailed,
     // Keypad page
     KeypadDecimalsLabel,
     StyleStandard,

@@ -17,6 +17,8 @@
 namespace quillex {
 namespace {
 
+constexpr int kPixelSize = 16;
+
 // The first `count` characters of a text, counting a surrogate pair as one character as the
 // code page conversion does.
 QString FirstCharacters(const QString& text, std::size_t count) {
@@ -43,6 +45,7 @@ QString WithoutLastCharacter(const QString& text) {
 CExpressionField::CExpressionField(QWidget* parent) : QPlainTextEdit(parent) {
     setAccessibleName(Tr(TextId::NameExpression));
     setToolTip(Tr(TextId::ExpressionFieldTip));
+    setFont(DialogUnits::PixelFont(QStringLiteral("Arial"), QFont::SansSerif, kPixelSize));
     setTabChangesFocus(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -51,11 +54,6 @@ CExpressionField::CExpressionField(QWidget* parent) : QPlainTextEdit(parent) {
             emit edited();
         }
     });
-}
-
-void CExpressionField::UseFieldFont() {
-    constexpr int kPixelSize = 16;
-    setFont(DialogUnits::FieldFont(kPixelSize));
 }
 
 void CExpressionField::SetText(const QString& text) {

@@ -13,8 +13,6 @@ class CExpressionField : public QPlainTextEdit {
 public:
     explicit CExpressionField(QWidget* parent = nullptr);
 
-    // Sets the field's face.
-    void UseFieldFont();
     // Writes the text without reporting an edit; the caret goes to the end.
     void SetText(const QString& text);
     // Replaces the selection at the caret by the text; reported as an edit.

@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QTabBar>
+#include <QTimer>
 #include <QToolButton>
 
 #include <string>
@@ -32,6 +33,7 @@
 #include "ui/CPageTabCtrl.h"
 #include "ui/CProgrammerPage.h"
 #include "ui/CTapeLists.h"
+#include "ui/CTipDlg.h"
 #include "ui/CToolRow.h"
 #include "ui/CTrayIcon.h"
 #include "ui/CUnitMenus.h"
@@ -125,8 +127,6 @@ void CMainCalcDlg::Initialise() {
     connect(tools_, &CToolRow::commandRequested, this, &CMainCalcDlg::HandleCommand);
     CreatePages();
     setWindowTitle(Tr(TextId::MainCaption));
-    expression_->UseFieldFont();
-    result_->UseFieldFont();
     if (settings_.storeStack != 0) {
         LoadTapeNow();
     }
@@ -145,6 +145,14 @@ void CMainCalcDlg::Initialise() {
     raise();
     activateWindow();
     pageKeys_->ApplyWidth(settings_.widthIndex);
+    if (ShowTipOfTheDay(settings_.showSplash, this)) {
+        saver_->SettingsChanged();
+    }
+    // A Quit while the tip was shown ended only the tip's loop: the main loop is still to come.
+    if (finished_) {
+        QTimer::singleShot(0, qApp, [code = exitCode_] { QCoreApplication::exit(code); });
+        return;
+    }
     placement_->FinishStartUp();
     keypad_->SetFocusReturn(true);
 }
@@ -235,7 +243,8 @@ void CMainCalcDlg::Quit(QuitAsked asked) {
     const bool saved = ReportSaveFailures(asked == QuitAsked::ByUser);
     tray_->ShowIcon(0);
     done(QDialog::Accepted);
-    QCoreApplication::exit(saved ? 0 : 1);
+    exitCode_ = saved ? 0 : 1;
+    QCoreApplication::exit(exitCode_);
 }
 
 void CMainCalcDlg::Open() {

@@ -113,6 +113,7 @@ private:
     bool ready_ = false;
     bool initialised_ = false;
     bool finished_ = false;    // Quit has saved and closed the window for good
+    int exitCode_ = 0;         // the program's exit status once Quit has run
     bool evaluating_ = false;  // an evaluation runs (its message box may be open)
 
     CWindowPlacement* placement_ = nullptr;

@@ -37,9 +37,8 @@ QLineEdit* MakeLine(QWidget* parent, TextId name, int cellHeight, const QColor& 
                     const QColor& background) {
     auto* line = new QLineEdit(parent);
     line->setAccessibleName(Tr(name));
-    const QFont dialogFont = DialogUnits::DefaultDialogFont();
-    QFont font = dialogFont;
-    font.setPixelSize(DialogUnits::PixelSizeForCellHeight(dialogFont.family(), cellHeight));
+    QFont font = DialogUnits::DefaultDialogFont();
+    font.setPixelSize(DialogUnits::PixelSizeForCellHeight(font, cellHeight));
     line->setFont(font);
     QPalette colours = line->palette();
     colours.setColor(QPalette::Text, text);

@@ -4,6 +4,11 @@
 #include "ui/QtTexts.h"
 
 namespace quillex {
+namespace {
+
+constexpr int kCellHeight = 34;  // pixels
+
+}  // namespace
 
 CResultField::CResultField(QWidget* parent) : QLineEdit(parent) {
     setAccessibleName(Tr(TextId::NameResult));
@@ -13,12 +18,8 @@ CResultField::CResultField(QWidget* parent) : QLineEdit(parent) {
     colours.setColor(QPalette::Text, QColor(0, 0, 255));
     colours.setColor(QPalette::Base, Qt::white);
     setPalette(colours);
-}
-
-void CResultField::UseFieldFont() {
-    constexpr int kCellHeight = 34;  // pixels
     // Measured in the face that the field will draw with, which may stand in for Arial.
-    QFont font = DialogUnits::FieldFont(kCellHeight);
+    QFont font = DialogUnits::PixelFont(QStringLiteral("Arial"), QFont::SansSerif, kCellHeight);
     font.setPixelSize(DialogUnits::PixelSizeForCellHeight(font, kCellHeight));
     setFont(font);
 }

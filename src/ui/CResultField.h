@@ -11,8 +11,6 @@ class CResultField : public QLineEdit {
 public:
     explicit CResultField(QWidget* parent = nullptr);
 
-    // Sets the field's face, as large as its cell allows.
-    void UseFieldFont();
     // Shows the text with its start in view.
     void Show(const QString& text);
 };

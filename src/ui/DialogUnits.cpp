@@ -34,10 +34,11 @@ QFont DialogUnits::DefaultDialogFont() {
     return font;
 }
 
-QFont DialogUnits::FieldFont(int pixelSize) {
-    QFont font(QStringLiteral("Arial"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setWeight(QFont::Normal);
+QFont DialogUnits::PixelFont(const QString& family, QFont::StyleHint kind, int pixelSize,
+                             QFont::Weight weight) {
+    QFont font(family);
+    font.setStyleHint(kind);
+    font.setWeight(weight);
     font.setPixelSize(pixelSize);
     return font;
 }

@@ -22,9 +22,9 @@ public:
 
     // The dialog font the windows are laid out in: a sans-serif face of 8 points.
     static QFont DefaultDialogFont();
-    // The face of the expression and result fields: Arial, or where it is missing a
-    // sans-serif face of the same kind, at the given pixel size.
-    static QFont FieldFont(int pixelSize);
+    // A face of the given pixel size; where the face is missing, one of the same kind stands in.
+    static QFont PixelFont(const QString& family, QFont::StyleHint kind, int pixelSize,
+                           QFont::Weight weight = QFont::Normal);
     // The largest pixel size of the font's face whose line height stays within the cell
     // height.
     static int PixelSizeForCellHeight(QFont font, int cellHeight);

@@ -58,6 +58,11 @@ TEST_F(TipFileTest, AFileWithoutTipsGivesAnEmptyTipAndALongLineGoesOnAsTheNextTi
     EXPECT_EQ(Start(), QString(201, u'x') + u'\n');
 }
 
+TEST_F(TipFileTest, TheFileIsReadInCodePage1252) {
+    Write("Gr\xfc\xdf Gott, \x80 \x84gut\x93\n");
+    EXPECT_EQ(Start(), QStringLiteral("Grüß Gott, € „gut“\n"));
+}
+
 TEST_F(TipFileTest, AMissingFileIsReportedAndReadsNothing) {
     TipFile tips;
     EXPECT_EQ(tips.Open(Path(), stored_), TipFile::Opened::Missing);

@@ -18,10 +18,13 @@
 
 #include "store/CSettingsKey.h"
 #include "store/TapeFile.h"
+#include "store/TipOfTheDay.h"
 #include "ui/CInfoDlg.h"
 #include "ui/CMainCalcDlg.h"
+#include "ui/CMiniCalcDlg.h"
 #include "ui/COptionsDlg.h"
 #include "ui/CPageTabCtrl.h"
+#include "ui/CTipDlg.h"
 
 #include "UiTestSupport.h"
 
@@ -98,6 +101,7 @@ protected:
 };
 
 TEST_P(AccessibilityTest, EveryPageOfTheMainWindow) {
+    StartWithoutTip();
     CMainCalcDlg window;
     window.Initialise();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -111,9 +115,12 @@ TEST_P(AccessibilityTest, EveryPageOfTheMainWindow) {
 
 TEST_P(AccessibilityTest, EveryDialog) {
     Settings settings;
+    TipOfTheDay tips;
     const std::function<std::unique_ptr<QDialog>()> dialogs[] = {
         [&] { return std::make_unique<COptionsDlg>(settings); },
         [] { return std::make_unique<CInfoDlg>(); },
+        [] { return std::make_unique<CMiniCalcDlg>(2, QString()); },
+        [&] { return std::make_unique<CTipDlg>(tips, 1); },
     };
     for (const auto& make : dialogs) {
         std::unique_ptr<QDialog> dialog = make();

@@ -77,6 +77,7 @@ protected:
         key.Open();
         key.WriteString(QString::fromLatin1(storedEuro), QStringLiteral("Euro"));
         key.Close();
+        StartWithoutTip();
         window_ = std::make_unique<CMainCalcDlg>();
         window_->Initialise();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));

@@ -126,6 +126,7 @@ protected:
     }
 
     CMainCalcDlg& Start(const std::function<void(Settings&)>& adjust = {}) {
+        StartWithoutTip();
         window_ = std::make_unique<CMainCalcDlg>();
         window_->Initialise();
         if (adjust) {

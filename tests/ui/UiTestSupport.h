@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "store/CSettingsKey.h"
 #include "ui/QtTexts.h"
 
 namespace quillex {
@@ -41,6 +42,18 @@ T* Named(const QWidget* root, TextId name) {
 template <typename T = QWidget>
 T* Named(const QWidget& root, TextId name) {
     return Named<T>(&root, Tr(name));
+}
+
+// Lets the next main window start without the tip of the day, whose dialog would hold the
+// start until it is answered; a value the test stored itself stays.
+inline void StartWithoutTip() {
+    CSettingsKey key;
+    key.Open();
+    QString stored;
+    if (!key.ReadString(stored, QStringLiteral("Options_ShowSplash"))) {
+        key.WriteString(QStringLiteral("0"), QStringLiteral("Options_ShowSplash"));
+    }
+    key.Close();
 }
 
 inline bool ShowActive(QWidget* window) {

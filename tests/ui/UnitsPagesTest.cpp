@@ -159,6 +159,7 @@ protected:
         WriteFile(QStringLiteral("conv.dat"),
                   "celsius,fahrenheit,TEMPERATURE,9/5+32,\n"
                   "inch,centimeter,Lengths,2.54,\n");
+        StartWithoutTip();
         window_ = std::make_unique<CMainCalcDlg>();
         window_->Initialise();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));

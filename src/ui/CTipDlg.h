@@ -1,0 +1,50 @@
+// The tip of the day: a small modal dialog that shows the tip read at start-up on a painted
+// panel with a bulb, a "Next tip" button, and a check box that switches the dialog off for
+// later starts.
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+class QPushButton;
+
+namespace quillex {
+
+class TipOfTheDay;
+
+class CTipDlg : public QDialog {
+    Q_OBJECT
+public:
+    // `showAtStart` is the stored setting; a value other than 0 shows the box checked.
+    CTipDlg(TipOfTheDay& tips, int showAtStart, QWidget* parent = nullptr);
+
+    // The setting to store: the box's state when the dialog was left with OK, otherwise the
+    // value it was built with.
+    int ShowAtStart() const { return showAtStart_; }
+    // The text the panel shows.
+    QString TipText() const;
+
+    // OK takes the box's state; the close box and Esc leave the setting as it was.
+    void accept() override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void NextTip();
+    void ShowTip();
+
+    TipOfTheDay& tips_;
+    int showAtStart_;
+    QCheckBox* showBox_ = nullptr;
+    QPushButton* next_ = nullptr;
+    QRect panel_;     // the painted upper part
+    QRect picture_;   // the bulb, top left in the panel
+    QRect textArea_;  // the tip, right of the strip and below the heading
+};
+
+// Runs at start-up: reads the next tip at every start, and shows it when `showSplash` is not 0.
+// The check box's choice is written back into `showSplash`; returns whether it changed.
+bool ShowTipOfTheDay(int& showSplash, QWidget* parent);
+
+}  // namespace quillex
