@@ -152,6 +152,9 @@ enum class TextId {
     // Command line
     NoDisplay,
     NoWindow,
+    // Single instance
+    InstanceNotPrivate,
+    InstanceAlone,
     Count
 };
 
