@@ -44,7 +44,8 @@ bool Same(const CommandLine& a, const CommandLine& b) {
            a.yText == b.yText && a.widthIndex == b.widthIndex && a.showBases == b.showBases &&
            a.display.style == b.display.style && a.display.decimals == b.display.decimals &&
            a.display.thousands == b.display.thousands &&
-           a.display.decimalComma == b.display.decimalComma && a.language == b.language;
+           a.display.decimalComma == b.display.decimalComma && a.language == b.language &&
+           a.toggle == b.toggle;
 }
 
 // The command line as a user would write every value of it out.
@@ -77,6 +78,9 @@ std::vector<std::string> WrittenOut(const CommandLine& commandLine, bool withEqu
     if (commandLine.action == CommandLine::Action::Interactive) {
         arguments.push_back("--interactive");
     }
+    if (commandLine.toggle) {
+        arguments.push_back("--toggle");
+    }
     return arguments;
 }
 
@@ -84,6 +88,9 @@ void CheckParsed(const std::vector<std::string>& arguments, const CommandLine& p
     const std::string context = Describe(arguments);
     FUZZ_CHECK((parsed.action == CommandLine::Action::BadUsage) == !parsed.error.empty(), context);
     FUZZ_CHECK(!parsed.showBases || parsed.action != CommandLine::Action::Window, context);
+    FUZZ_CHECK(!parsed.toggle || (parsed.action != CommandLine::Action::Evaluate &&
+                                  parsed.action != CommandLine::Action::Interactive),
+               context);
     if (parsed.action != CommandLine::Action::Window &&
         parsed.action != CommandLine::Action::Evaluate &&
         parsed.action != CommandLine::Action::Interactive) {

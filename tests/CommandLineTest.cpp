@@ -43,6 +43,9 @@ TEST(CommandLine, ParsesOptionsInBothForms) {
     EXPECT_EQ(ParseCommandLine({"--help"}).action, Action::Help);
     EXPECT_EQ(ParseCommandLine({"--version"}).action, Action::Version);
     EXPECT_EQ(ParseCommandLine({"--eval=-"}).expressions, std::vector<std::string>{"-"});
+    const CommandLine toggle = ParseCommandLine({"--toggle", "--lang", "en"});
+    EXPECT_EQ(toggle.action, Action::Window);
+    EXPECT_TRUE(toggle.toggle);
 }
 
 TEST(CommandLine, RejectsBadUsage) {
@@ -55,6 +58,9 @@ TEST(CommandLine, RejectsBadUsage) {
              {"--thousands", "3"},
              {"--eval"},
              {"--decimal-comma=2"},
+             {"--toggle=1"},
+             {"--toggle", "--eval", "1"},
+             {"--interactive", "--toggle"},
              {"--frobnicate"},
              {"1+1"},
          }) {

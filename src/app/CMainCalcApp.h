@@ -1,16 +1,20 @@
-// The application: one instance per user and settings store. A second start hands the Open
-// command to the running instance and ends at once, creating no window.
+// The application: one instance per user and settings store. A later start hands its command
+// (Open, or Toggle for --toggle) to the running instance and ends at once, creating no window.
 #pragma once
 
-#include <QByteArray>
 #include <QObject>
 #include <QString>
+
+#include <memory>
+
+#include "app/InstanceCommands.h"
 
 class QSocketNotifier;
 
 namespace quillex {
 
 class CMainCalcDlg;
+class InstanceChannel;
 
 class CMainCalcApp : public QObject {
     Q_OBJECT
@@ -18,23 +22,20 @@ public:
     CMainCalcApp();
     ~CMainCalcApp() override;
 
-    // Runs the program's window until Quit; returns the exit status. Must be called with a
-    // QApplication in place.
-    int Run();
+    // Hands `command` to the running instance, or else runs the program's window until Quit;
+    // returns the exit status. Must be called with a QApplication in place.
+    int Run(InstanceCommand command);
 
-    // The name of the local socket the running instance listens on, private to the user and
-    // to the settings store in use.
+    // The name of the local socket the running instance listens on, one for each settings
+    // store.
     static QString InstanceName();
 
 private:
-    bool BecomePrimaryInstance();
-    void Listen();
+    bool BecomePrimaryInstance(InstanceCommand command);
     void OnNewConnection();
+    void CarryOut(InstanceCommand command);
 
-    // The running instance's local socket: its path in the temporary folder and, while it
-    // listens, its descriptor.
-    QByteArray socketPath_;
-    int listener_ = -1;
+    std::unique_ptr<InstanceChannel> channel_;
     QSocketNotifier* listenerNotifier_ = nullptr;
     CMainCalcDlg* window_ = nullptr;
 };

@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "app/InstanceCommands.h"
 #include "cli/CommandLine.h"
 
 #ifdef QUILLEX_WITH_WINDOW
@@ -15,8 +16,10 @@
 
 namespace {
 
-// Opens the window; a build without one says how to calculate instead.
-int RunWindow([[maybe_unused]] int argc, [[maybe_unused]] char** argv) {
+// Opens the window, or hands the running one `command`; a build without a window says how to
+// calculate instead.
+int RunWindow([[maybe_unused]] int argc, [[maybe_unused]] char** argv,
+              [[maybe_unused]] quillex::InstanceCommand command) {
 #ifdef QUILLEX_WITH_WINDOW
     if (!quillex::HasDisplay()) {
         std::cerr << quillex::Text(quillex::TextId::NoDisplay);
@@ -38,7 +41,7 @@ int RunWindow([[maybe_unused]] int argc, [[maybe_unused]] char** argv) {
         QApplication::installTranslator(&qtTexts);
     }
     quillex::CMainCalcApp application;
-    return application.Run();
+    return application.Run(command);
 #else
     std::cerr << quillex::Text(quillex::TextId::NoWindow);
     return 1;
@@ -70,5 +73,7 @@ int main(int argc, char** argv) {
             break;
     }
     quillex::SetLanguage(commandLine.language);
-    return RunWindow(argc, argv);
+    return RunWindow(
+        argc, argv,
+        commandLine.toggle ? quillex::InstanceCommand::Toggle : quillex::InstanceCommand::Open);
 }

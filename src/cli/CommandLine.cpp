@@ -200,6 +200,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
                 return fail("--bases takes no value");
             }
             result.showBases = true;
+        } else if (name == "--toggle") {
+            if (hasValue) {
+                return fail("--toggle takes no value");
+            }
+            result.toggle = true;
         } else if (name == "--interactive") {
             interactive = true;
         } else if (name == "--help" || name == "-h") {
@@ -211,6 +216,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         } else {
             return fail("unknown argument: " + arguments[i]);
         }
+    }
+    if (result.toggle && (evaluate || interactive)) {
+        return fail("--toggle goes without --eval and --interactive");
     }
     if (evaluate) {
         result.action = CommandLine::Action::Evaluate;
@@ -282,6 +290,8 @@ std::string UsageText() {
            "  --thousands 0|1|2      none, 1.234,5 or 1,234.5\n"
            "  --decimal-comma        show a decimal comma (without thousands separators)\n"
            "  --lang de|en           language of the window (default de)\n"
+           "  --toggle               hide the running window when it is in front, otherwise\n"
+           "                         show it (for a keyboard shortcut); starts it if none runs\n"
            "  --help, --version\n"
            "\n"
            "Exit status: 0 when every input gave a number, 1 when one gave a message,\n"

@@ -20,6 +20,7 @@ struct CommandLine {
     std::string yText;
     int widthIndex = 3;
     bool showBases = false;  // --bases: the programmer page's fields after each result
+    bool toggle = false;     // --toggle: hide the window when it is in front, else show it
     DisplayOptions display;
     Language language = Language::German;
     std::string error;  // what was wrong, for BadUsage

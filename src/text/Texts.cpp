@@ -239,6 +239,10 @@ constexpr TextPair kTexts[] = {
      "quillex: diese Fassung hat kein Fenster.\n"
      "Mit  quillex --eval TERM  oder  quillex --interactive  wird gerechnet (quillex --help sagt "
      "mehr).\n"},
+    {TextId::InstanceNotPrivate, "belongs to another user or is open to others",
+     "gehört einem anderen Benutzer oder ist für andere offen"},
+    {TextId::InstanceAlone, "later starts open a window of their own",
+     "spätere Starts öffnen ein eigenes Fenster"},
 };
 
 constexpr auto kTextCount = static_cast<std::size_t>(TextId::Count);

@@ -195,6 +195,9 @@ enum class TextId {
     // Command line
     NoDisplay,
     NoWindow,
+    // Single instance
+    InstanceNotPrivate,
+    InstanceAlone,
     Count
 };
 

@@ -264,6 +264,14 @@ void CMainCalcDlg::HideWindow() {
     HideOrMinimise();
 }
 
+void CMainCalcDlg::Toggle() {
+    if (isVisible() && !isMinimized() && isActiveWindow()) {
+        HideWindow();
+    } else {
+        Open();
+    }
+}
+
 void CMainCalcDlg::HideOrMinimise() {
     // Without a notification area a hidden window could not be reached again.
     if (CTrayIcon::IsAvailable()) {

@@ -46,6 +46,9 @@ public:
     // Hides the window (or, without a notification area, minimises it); runs Quit when the
     // quitting flag is already set.
     void HideWindow();
+    // Hides the window when it is in front (shown and active), otherwise opens it: a keyboard
+    // shortcut's `quillex --toggle`.
+    void Toggle();
     // Who asks to quit: the user, through a menu, or a signal (a shutdown, the terminal
     // closing), which must not wait for an answer.
     enum class QuitAsked { ByUser, BySignal };

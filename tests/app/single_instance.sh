@@ -11,8 +11,11 @@ cleanup() {
 }
 trap cleanup EXIT
 mkdir -p "$work/tmp"
-# The instance's socket and lock are made in TMPDIR, so the test can see when it listens.
-export QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$work/config" HOME="$work" TMPDIR="$work/tmp"
+mkdir -m 700 "$work/run"
+# The instance's socket and lock are made in XDG_RUNTIME_DIR, so the test can see when it
+# listens.
+export QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$work/config" HOME="$work" TMPDIR="$work/tmp" \
+    XDG_RUNTIME_DIR="$work/run"
 cd "$work" || exit 1
 
 fail() {
@@ -30,7 +33,7 @@ start_primary() {
     for _ in $(seq 100); do
         sleep 0.05
         kill -0 "$primary" 2>/dev/null || fail "the first start ended by itself"
-        for socket in "$work"/tmp/quillex-*; do
+        for socket in "$work"/run/quillex-*; do
             [ -S "$socket" ] && [ "$socket" -nt "$work/marker" ] && return 0
         done
     done
@@ -51,6 +54,8 @@ for i in $(seq 50); do
     [ "$elapsed" -lt 1000 ] || fail "start $i took $elapsed ms"
 done
 [ "$(running_count)" -eq 1 ] || fail "$(running_count) instances running after 50 starts"
+timeout 5 "$quillex" --toggle >/dev/null 2>&1 || fail "--toggle did not hand over"
+[ "$(running_count)" -eq 1 ] || fail "--toggle started a second instance"
 kill -0 "$primary" 2>/dev/null || fail "the first instance is gone"
 
 # A killed instance leaves its socket behind; the next start must still become the instance.

@@ -770,6 +770,21 @@ TEST_F(MainWindowTest, HideButtonHidesAndOpenBringsItBack) {
     EXPECT_FALSE(window_->isMinimized());
 }
 
+TEST_F(MainWindowTest, ToggleHidesTheWindowInFrontAndBringsItBackOtherwise) {
+    Start();
+    window_->Toggle();
+    EXPECT_TRUE(HiddenOrMinimised());
+    window_->Toggle();
+    EXPECT_FALSE(HiddenOrMinimised());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    // Shown but behind another window, it comes to the front instead of hiding.
+    QWidget other;
+    ASSERT_TRUE(ShowActive(&other));
+    window_->Toggle();
+    EXPECT_FALSE(HiddenOrMinimised());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+}
+
 TEST_F(MainWindowTest, PagesFollowTheKeypadAndBuildTheirControlsWhenFirstShown) {
     Start();
     CPageTabCtrl* tabs = window_->Tabs();

@@ -1,0 +1,54 @@
+#include "app/InstanceCommands.h"
+
+namespace quillex {
+namespace {
+
+InstanceCommand Parse(std::string_view line) {
+    for (const InstanceCommand command : {InstanceCommand::Open, InstanceCommand::Toggle}) {
+        if (line == CommandText(command)) {
+            return command;
+        }
+    }
+    return InstanceCommand::Unknown;
+}
+
+}  // namespace
+
+std::string_view CommandText(InstanceCommand command) {
+    switch (command) {
+        case InstanceCommand::Open:
+            return "Open\n";
+        case InstanceCommand::Toggle:
+            return "Toggle\n";
+        case InstanceCommand::Unknown:
+            break;
+    }
+    return {};
+}
+
+std::string_view CommandAnswer(InstanceCommand command) {
+    return command == InstanceCommand::Unknown ? "unknown\n" : kCommandDone;
+}
+
+bool CommandReader::Read(std::string_view bytes, std::vector<InstanceCommand>& commands) {
+    while (!tooLong_ && !bytes.empty()) {
+        const std::size_t end = bytes.find('\n');
+        const std::size_t take = end == std::string_view::npos ? bytes.size() : end + 1;
+        // Without its line end a line may hold one byte less than the limit.
+        const std::size_t room = kMaxCommandLength - (end == std::string_view::npos ? 1 : 0);
+        if (partial_.size() + take > room) {
+            tooLong_ = true;
+            partial_.clear();
+            break;
+        }
+        partial_.append(bytes.substr(0, take));
+        bytes.remove_prefix(take);
+        if (end != std::string_view::npos) {
+            commands.push_back(Parse(partial_));
+            partial_.clear();
+        }
+    }
+    return !tooLong_;
+}
+
+}  // namespace quillex

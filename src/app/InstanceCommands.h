@@ -1,0 +1,45 @@
+// What a later start tells the running instance: one command a line, each answered with a
+// line of its own. The reader turns a client's bytes into commands; it knows nothing of
+// sockets, so that the tests and the fuzzer can feed it bytes directly.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillex {
+
+enum class InstanceCommand {
+    Open,    // show the window and bring it to the front
+    Toggle,  // hide the window when it is in front, otherwise as Open
+    Unknown,
+};
+
+// The longest line a client may send, line end included.
+inline constexpr std::size_t kMaxCommandLength = 64;
+
+// The line that carries `command`, line end included; empty for Unknown.
+std::string_view CommandText(InstanceCommand command);
+// The running instance's answer to `command`: "ok\n" when it carried it out.
+std::string_view CommandAnswer(InstanceCommand command);
+inline constexpr std::string_view kCommandDone = "ok\n";
+
+class CommandReader {
+public:
+    // Reads the next bytes of a client, in whatever pieces they arrive, and appends a command
+    // for every line they complete to `commands`. A line longer than kMaxCommandLength ends
+    // the conversation: false then and from then on, and the rest is not read. At most one
+    // unfinished line is kept, so a client cannot make the reader grow.
+    bool Read(std::string_view bytes, std::vector<InstanceCommand>& commands);
+
+    bool TooLong() const { return tooLong_; }
+    // The unfinished line waiting for its end.
+    const std::string& Partial() const { return partial_; }
+
+private:
+    std::string partial_;
+    bool tooLong_ = false;
+};
+
+}  // namespace quillex
