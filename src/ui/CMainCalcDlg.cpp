@@ -5,7 +5,6 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QListWidget>
-#include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QTabBar>
@@ -20,6 +19,7 @@
 #include "store/QtCp1252.h"
 #include "store/SessionSaver.h"
 #include "store/TapeFile.h"
+#include "ui/BackgroundMenu.h"
 #include "ui/CConstantsPage.h"
 #include "ui/CConverterPage.h"
 #include "ui/CCurrencyButtons.h"
@@ -438,32 +438,13 @@ void CMainCalcDlg::DeleteAll() {
 
 // ---- Mouse and keys ------------------------------------------------------------------------
 
-void CMainCalcDlg::ShowBackgroundMenu(const QPoint& globalPos) {
-    QMenu menu(this);
-    const struct {
-        TextId text;
-        int commandId;
-    } entries[] = {
-        {TextId::MenuHelp, kCmdHelp},
-        {TextId::MenuOptions, kCmdOptions},
-        {TextId::MenuInfo, kCmdInfo},
-        {TextId::MenuQuit, kCmdQuit},
-    };
-    for (const auto& entry : entries) {
-        if (entry.commandId == kCmdQuit) {
-            menu.addSeparator();
-        }
-        menu.addAction(Tr(entry.text))->setData(entry.commandId);
-    }
-    if (const QAction* chosen = menu.exec(globalPos)) {
-        HandleCommand(chosen->data().toInt());
-    }
-}
-
 void CMainCalcDlg::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton && childAt(event->position().toPoint()) == nullptr) {
         event->accept();
-        ShowBackgroundMenu(event->globalPosition().toPoint());
+        if (const int commandId =
+                ChooseFromBackgroundMenu(this, event->globalPosition().toPoint())) {
+            HandleCommand(commandId);
+        }
         return;
     }
     QDialog::mousePressEvent(event);

@@ -106,7 +106,6 @@ private:
 
     void DeleteLast();
     void DeleteAll();
-    void ShowBackgroundMenu(const QPoint& globalPos);
 
     ExprEngine engine_;
     Tape tape_;
