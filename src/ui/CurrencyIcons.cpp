@@ -18,8 +18,6 @@ namespace {
 QFont FittingFont(const QString& text, qreal width, qreal height) {
     QFont font = QGuiApplication::font();
     font.setHintingPreference(QFont::PreferFullHinting);
-    font.setStretch(QFont::Condensed);
-    font.setWeight(QFont::Bold);
     int size = qMax(4, static_cast<int>(height));
     for (; size > 4; --size) {
         font.setPixelSize(size);
