@@ -68,7 +68,6 @@ public:
     int Listener() const { return listener_; }
     // Why later starts cannot reach this instance; empty when they can.
     const std::string& Problem() const { return problem_; }
-    const std::string& SocketPath() const { return socketPath_; }
 
 private:
     enum class LockState { Taken, Held, Failed };

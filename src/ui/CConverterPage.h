@@ -28,7 +28,6 @@ public:
     ~CConverterPage() override;
 
     bool IsAllChecked() const { return converter_.IsAllChecked(); }
-    const UnitConverter& Converter() const { return converter_; }
 
     // The page's controls; none before the page is first shown.
     QComboBox* RegionList() const { return regions_; }

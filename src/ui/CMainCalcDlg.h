@@ -76,7 +76,6 @@ public:
     CLogicPage* LogicPage() const { return logic_; }
     CConverterPage* ConverterPage() const { return converter_; }
     CConstantsPage* ConstantsPage() const { return constants_; }
-    CUnitMenus* UnitMenus() const { return unitMenus_; }
     const Tape& TapeModel() const { return tape_; }
     Settings& CurrentSettings() { return settings_; }
     double LastResult() const { return lastResult_; }

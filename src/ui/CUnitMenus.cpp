@@ -11,13 +11,13 @@
 namespace quillex {
 
 CUnitMenus::CUnitMenus(CExpressionField* expression, QObject* parent)
-    : QObject(parent), expression_(expression), table_(std::make_unique<ConversionTable>()) {}
+    : QObject(parent), expression_(expression) {}
 
 CUnitMenus::~CUnitMenus() = default;
 
 void CUnitMenus::LoadConversionTable() {
     const QString path = FindDataFile(QStringLiteral("conv.dat"));
-    *table_ = ReadConversionTableFile(std::filesystem::path(path.toStdU16String()));
+    table_ = ReadConversionTableFile(std::filesystem::path(path.toStdU16String()));
 }
 
 void CUnitMenus::ShowConstantsMenu(const QPoint& globalPos, QWidget* owner) {
@@ -39,7 +39,7 @@ void CUnitMenus::ShowConstantsMenu(const QPoint& globalPos, QWidget* owner) {
 void CUnitMenus::ShowConverterMenu(const QPoint& globalPos, QWidget* owner) {
     QMenu menu(owner);
     menu.setTitle(FromUtf8(kConversionMenuTitle));
-    for (const ConversionSubmenu& group : ConversionMenu(*table_)) {
+    for (const ConversionSubmenu& group : ConversionMenu(table_)) {
         QMenu* submenu = menu.addMenu(FromUtf8(group.title));
         for (const ConversionMenuItem& item : group.items) {
             submenu->addAction(FromCp1252(item.label))->setData(item.command);
@@ -54,18 +54,14 @@ void CUnitMenus::RunChosen(QMenu& menu, const QPoint& globalPos) {
     }
 }
 
-bool CUnitMenus::Run(int commandId) {
+void CUnitMenus::Run(int commandId) {
     const int entry = commandId - kCmdCatalogFirst;
     if (entry >= 0 && entry < static_cast<int>(kCatalogEntryCount)) {
         expression_->InsertText(FromCp1252(CatalogInsertText(static_cast<std::size_t>(entry))));
-        return true;
-    }
-    if (const std::optional<std::string> appended = AppendedTextFor(*table_, commandId)) {
+    } else if (const std::optional<std::string> appended = AppendedTextFor(table_, commandId)) {
         expression_->WrapInParentheses();
         expression_->InsertText(FromCp1252(*appended));
-        return true;
     }
-    return false;
 }
 
 }  // namespace quillex

@@ -6,8 +6,6 @@
 
 #include <QObject>
 
-#include <memory>
-
 #include "units/QuickConversions.h"
 
 class QMenu;
@@ -26,20 +24,18 @@ public:
     // Reads "conv.dat" from the data folders; a missing or unreadable file leaves the table
     // empty, and only the fixed conversions remain.
     void LoadConversionTable();
-    const ConversionTable& Table() const { return *table_; }
 
     void ShowConstantsMenu(const QPoint& globalPos, QWidget* owner);
     void ShowConverterMenu(const QPoint& globalPos, QWidget* owner);
 
-    // Runs a menu entry by its command number; false when the number is no entry of these
-    // menus (or names an empty record).
-    bool Run(int commandId);
-
 private:
     void RunChosen(QMenu& menu, const QPoint& globalPos);
+    // Runs a menu entry by its command number; nothing when the number is no entry of these
+    // menus (or names an empty record).
+    void Run(int commandId);
 
     CExpressionField* expression_;
-    std::unique_ptr<ConversionTable> table_;
+    ConversionTable table_;
 };
 
 }  // namespace quillex
