@@ -19,6 +19,7 @@
 #include "app/InstanceChannel.h"
 #include "app/QuitSignals.h"
 #include "store/CSettingsKey.h"
+#include "store/CalculatorState.h"
 #include "text/Texts.h"
 #include "ui/CMainCalcDlg.h"
 
@@ -157,7 +158,8 @@ int CMainCalcApp::Run(InstanceCommand command) {
         return 0;
     }
     QApplication::setQuitOnLastWindowClosed(false);
-    CMainCalcDlg window;
+    CalculatorState state;
+    CMainCalcDlg window(state);
     window_ = &window;
     connect(qApp, &QGuiApplication::commitDataRequest, &window, [&window] { window.SaveAll(); });
     const QuitSignals quitSignals([&window] { window.Quit(CMainCalcDlg::QuitAsked::BySignal); });

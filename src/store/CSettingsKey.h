@@ -1,12 +1,10 @@
-// One open settings key: a set of named text values in an INI file. The key is opened for one
-// load or one save and closed again; failures are never reported to the user.
+// One open settings key: the named text values of an INI file. Opening reads the file once;
+// the values are then read and written in memory, and saving writes the file only when its
+// values have changed, in one write that replaces it whole.
 #pragma once
 
+#include <QMap>
 #include <QString>
-
-#include <memory>
-
-class QSettings;
 
 namespace quillex {
 
@@ -17,24 +15,38 @@ QString SettingsFilePath();
 
 class CSettingsKey {
 public:
-    CSettingsKey();
+    CSettingsKey() = default;
+    // Saves what is still unsaved.
     ~CSettingsKey();
     CSettingsKey(const CSettingsKey&) = delete;
     CSettingsKey& operator=(const CSettingsKey&) = delete;
 
-    // Opens the user's settings file, creating it when needed.
+    // Opens the user's settings file.
     bool Open();
-    // Opens the given INI file instead.
+    // Opens the given INI file instead. A missing file, or anything there that is no regular
+    // file, opens as an empty key. False only for an empty path.
     bool Open(const QString& filePath);
     bool WriteString(const QString& text, const QString& name);
     // Empties `text`; false (text left empty) when the value does not exist.
-    bool ReadString(QString& text, const QString& name);
-    // Writes the values out and closes; closing twice is harmless. False when the values
-    // could not be written to the file.
+    bool ReadString(QString& text, const QString& name) const;
+    // Writes the values to the file unless it already holds them. Empty when it holds them
+    // now; otherwise why they could not be written (the file is then as it was).
+    QString Save();
+    // Saves and closes; closing twice is harmless. False when the values could not be written.
     bool Close();
 
+    // Every value by name; a name with a '/' is a value of the section before it.
+    const QMap<QString, QString>& Values() const { return values_; }
+
 private:
-    std::unique_ptr<QSettings> settings_;
+    bool open_ = false;
+    QString path_;
+    QMap<QString, QString> values_;
+    QMap<QString, QString> inFile_;  // what the file holds, as read or last written
 };
+
+// The INI text of the values, in the form QSettings gives them: the general section first,
+// then the others by name, and within each section the values by name.
+QByteArray IniText(const QMap<QString, QString>& values);
 
 }  // namespace quillex

@@ -18,7 +18,7 @@ CalcSettings CalcSettingsFrom(const Settings& settings) {
     calc.display.style = settings.displayStyle;
     calc.display.decimals = settings.decimals;
     calc.display.thousands = settings.thousands;
-    calc.display.decimalComma = settings.decimalComma != 0;
+    calc.display.decimalComma = settings.decimalComma;
     return calc;
 }
 

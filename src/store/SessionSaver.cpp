@@ -5,12 +5,8 @@
 
 #include <cstdio>
 
-#include <utility>
-
-#include "store/CSettingsKey.h"
-#include "store/Tape.h"
-#include "store/TapeFile.h"
-#include "text/Texts.h"
+#include "store/CalculatorState.h"
+#include "store/Settings.h"
 
 namespace quillex {
 namespace {
@@ -19,24 +15,43 @@ namespace {
 // right after it rarely comes first.
 constexpr int kSettingsDelayMs = 300;
 
+QString FailureLine(const QString& path, const QString& reason) {
+    return QDir::toNativeSeparators(path) + QStringLiteral(": ") + reason;
+}
+
 }  // namespace
 
-SessionSaver::SessionSaver(const Settings& settings, const Tape& tape,
-                           std::function<SavedPlacement()> placement, QObject* parent)
-    : QObject(parent), settings_(settings), tape_(tape), placement_(std::move(placement)) {
+SessionSaver::SessionSaver(CalculatorState& state, QObject* parent)
+    : QObject(parent), state_(state) {
     settingsTimer_.setSingleShot(true);
     settingsTimer_.setInterval(kSettingsDelayMs);
     connect(&settingsTimer_, &QTimer::timeout, this, &SessionSaver::SaveSettingsNow);
 }
 
-void SessionSaver::SettingsChanged() {
-    settingsTimer_.start();
+void SessionSaver::LoadSettings() {
+    settings_.Open(SettingsFilePath());
+    Settings loaded;
+    quillex::LoadSettings(settings_, loaded);
+    state_.Load(loaded);
 }
 
-void SessionSaver::TapeChanged() {
-    if (settings_.storeStack != 0) {
+void SessionSaver::LoadTape() {
+    if (std::optional<std::vector<TapeEntry>> entries = quillex::LoadTape(TapeFilePath())) {
+        state_.LoadTape(*entries);
+        tapeInFile_ = std::move(entries);
+    }
+}
+
+void SessionSaver::Follow() {
+    connect(&state_, &CalculatorState::changed, this, &SessionSaver::OnChanged,
+            Qt::UniqueConnection);
+}
+
+void SessionSaver::OnChanged() {
+    if (state_.Values().storeStack) {
         SaveTapeNow();
     }
+    settingsTimer_.start();
 }
 
 void SessionSaver::SaveAll() {
@@ -46,25 +61,26 @@ void SessionSaver::SaveAll() {
 
 void SessionSaver::SaveSettingsNow() {
     settingsTimer_.stop();
-    const QString path = SettingsFilePath();
-    CSettingsKey key;
-    const bool written =
-        key.Open(path) && (SaveSettings(key, settings_, placement_()), key.Close());
-    const std::string_view reason = Text(TextId::FileNotWritable);
-    Note(path, written ? QString()
-                       : QString::fromUtf8(reason.data(), static_cast<qsizetype>(reason.size())));
+    SaveSettings(settings_, state_.Values());
+    Note(SettingsFilePath(), settings_.Save());
 }
 
 void SessionSaver::SaveTapeNow() {
+    const std::vector<TapeEntry>& entries = state_.TapeEntries().Entries();
+    if (tapeInFile_ == entries) {
+        return;
+    }
     QString error;
-    SaveTape(TapeFilePath(), tape_.Entries(), &error);
+    if (SaveTape(TapeFilePath(), entries, &error)) {
+        tapeInFile_ = entries;
+    }
     Note(TapeFilePath(), error);
 }
 
 QString SessionSaver::ReportFailures() const {
     QStringList lines;
     for (auto failure = failures_.cbegin(); failure != failures_.cend(); ++failure) {
-        lines << QDir::toNativeSeparators(failure.key()) + QStringLiteral(": ") + failure.value();
+        lines << FailureLine(failure.key(), failure.value());
         std::fprintf(stderr, "quillex: %s\n", qUtf8Printable(lines.back()));
     }
     return lines.join(u'\n');
@@ -73,8 +89,12 @@ QString SessionSaver::ReportFailures() const {
 void SessionSaver::Note(const QString& path, const QString& error) {
     if (error.isEmpty()) {
         failures_.remove(path);
-    } else {
-        failures_.insert(path, error);
+        return;
+    }
+    const bool first = !failures_.contains(path);
+    failures_.insert(path, error);
+    if (first) {
+        emit saveFailed(FailureLine(path, error));
     }
 }
 

@@ -1,7 +1,11 @@
-// Keeps the session on disk as it changes, so that no way of ending the program loses what the
-// user filed: the tape is written each time an entry reaches it or leaves it (while the tape is
-// kept across starts), the settings shortly after they change, and both at the end. A file that
-// could not be written is remembered with the reason until a later save of it succeeds.
+// Keeps the calculator's state on disk: loads the settings and the tape at start-up and, from
+// then on, follows the state's change signal so that no way of ending the program loses what
+// the user did. The tape is written as soon as an entry reaches it or leaves it (while it is
+// kept across starts), the settings a moment after a burst of changes, and both at the end;
+// a file is written only when what it would hold differs from what it holds.
+//
+// A file that could not be written is remembered with the reason until a later save of it
+// succeeds, and announced once when it first fails.
 #pragma once
 
 #include <QMap>
@@ -9,40 +13,48 @@
 #include <QString>
 #include <QTimer>
 
-#include <functional>
+#include <optional>
+#include <vector>
 
-#include "store/Settings.h"
+#include "store/CSettingsKey.h"
+#include "store/TapeFile.h"
 
 namespace quillex {
 
-class Tape;
+class CalculatorState;
 
 class SessionSaver : public QObject {
     Q_OBJECT
 public:
-    // The placement function gives the window's placement at the moment of saving.
-    SessionSaver(const Settings& settings, const Tape& tape,
-                 std::function<SavedPlacement()> placement, QObject* parent = nullptr);
+    explicit SessionSaver(CalculatorState& state, QObject* parent = nullptr);
 
-    // Writes the settings a moment later, once a burst of changes is over.
-    void SettingsChanged();
-    // Writes the tape at once when it is kept across starts.
-    void TapeChanged();
-    // Writes both now.
+    // Reads the settings file into the state.
+    void LoadSettings();
+    // Reads the tape file into the state.
+    void LoadTape();
+    // From now on every change of the state reaches the disk.
+    void Follow();
+    // Writes whatever differs from the files now.
     void SaveAll();
 
     // The files that could not be written, as lines "FILE: REASON", each also printed on
     // stderr; empty when all are saved.
     QString ReportFailures() const;
 
+signals:
+    // A file could not be written, for the first time since it was last written: the report
+    // as ReportFailures gives it.
+    void saveFailed(const QString& report);
+
 private:
+    void OnChanged();
     void SaveSettingsNow();
     void SaveTapeNow();
     void Note(const QString& path, const QString& error);
 
-    const Settings& settings_;
-    const Tape& tape_;
-    std::function<SavedPlacement()> placement_;
+    CalculatorState& state_;
+    CSettingsKey settings_;                             // the settings file, with what it holds
+    std::optional<std::vector<TapeEntry>> tapeInFile_;  // nothing: not known
     QTimer settingsTimer_;
     QMap<QString, QString> failures_;
 };

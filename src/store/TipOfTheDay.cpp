@@ -2,10 +2,10 @@
 
 #include <QFileInfo>
 
-#include <string_view>
+#include <utility>
 
+#include "store/CalculatorState.h"
 #include "store/DataFiles.h"
-#include "text/NumberText.h"
 #include "text/Texts.h"
 
 namespace quillex {
@@ -13,11 +13,8 @@ namespace {
 
 const QString kEnglishTips = QStringLiteral("Tips.en.gr");
 
-// The settings section that keeps the place in a tip file. Each file keeps its own: a position
-// in one file is no place in the other, and both may carry the same time stamp.
-QString Section(const QString& tipPath) {
-    return QFileInfo(tipPath).fileName() == kEnglishTips ? QStringLiteral("Tip.en")
-                                                         : QStringLiteral("Tip");
+bool IsEnglishFile(const QString& tipPath) {
+    return QFileInfo(tipPath).fileName() == kEnglishTips;
 }
 
 }  // namespace
@@ -32,21 +29,8 @@ QString TipFilePath() {
     return FindDataFile(QStringLiteral("Tips.gr"));
 }
 
-TipOfTheDay::TipOfTheDay(const QString& tipPath, const QString& settingsPath)
-    : settingsPath_(settingsPath),
-      filePosName_(Section(tipPath) + QStringLiteral("/FilePos")),
-      timeStampName_(Section(tipPath) + QStringLiteral("/TimeStamp")) {
-    CSettingsKey key;
-    if (key.Open(settingsPath_)) {
-        QString text;
-        if (key.ReadString(text, filePosName_)) {
-            const QByteArray bytes = text.toUtf8();
-            position_.filePos = ReadLeadingInteger(
-                std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-        }
-        key.ReadString(position_.timeStamp, timeStampName_);
-        key.Close();
-    }
+TipOfTheDay::TipOfTheDay(const QString& tipPath, TipPosition stored)
+    : position_(std::move(stored)) {
     switch (file_.Open(tipPath, position_)) {
         case TipFile::Opened::Missing:
             break;
@@ -59,22 +43,33 @@ TipOfTheDay::TipOfTheDay(const QString& tipPath, const QString& settingsPath)
     }
 }
 
-TipOfTheDay::~TipOfTheDay() {
-    if (!file_.IsOpen()) {
-        return;
-    }
-    CSettingsKey key;
-    if (key.Open(settingsPath_)) {
-        key.WriteString(QString::number(file_.Position()), filePosName_);
-        key.WriteString(position_.timeStamp, timeStampName_);
-        key.Close();
-    }
-}
-
 bool TipOfTheDay::Next() {
     bool seekFailed = false;
     tip_ = file_.ReadNextTip(&seekFailed);
     return !seekFailed;
+}
+
+std::optional<TipPosition> TipOfTheDay::Reached() const {
+    if (!file_.IsOpen()) {
+        return std::nullopt;
+    }
+    return TipPosition{file_.Position(), position_.timeStamp};
+}
+
+TipPosition StoredTipPosition(const Settings& settings, const QString& tipPath) {
+    const bool english = IsEnglishFile(tipPath);
+    const std::optional<int>& filePos = english ? settings.englishTipFilePos : settings.tipFilePos;
+    const std::optional<QString>& stamp =
+        english ? settings.englishTipTimeStamp : settings.tipTimeStamp;
+    return TipPosition{filePos.value_or(0), stamp.value_or(QString())};
+}
+
+void KeepTipPosition(CalculatorState& state, const QString& tipPath, const TipPosition& reached) {
+    const bool english = IsEnglishFile(tipPath);
+    state.Set(english ? &Settings::englishTipFilePos : &Settings::tipFilePos,
+              std::optional(static_cast<int>(reached.filePos)));
+    state.Set(english ? &Settings::englishTipTimeStamp : &Settings::tipTimeStamp,
+              std::optional(reached.timeStamp));
 }
 
 }  // namespace quillex

@@ -18,13 +18,6 @@ public:
     explicit CConstantsPage(QWidget* parent = nullptr);
     ~CConstantsPage() override;
 
-    // The page's controls; none before the page is first shown.
-    QComboBox* ConstantsList() const { return constants_; }
-    QComboBox* UnitsList() const { return units_; }
-    QLineEdit* UnitField() const { return unit_; }
-    QLineEdit* ValueField() const { return value_; }
-
-protected:
 private:
     void Build() override;
     // Shows the unit and value texts of a catalogue entry: constants count from 0, units

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "store/CalculatorState.h"
 #include "store/DataFiles.h"
 #include "store/QtCp1252.h"
 #include "ui/DialogUnits.h"
@@ -22,8 +23,10 @@ std::optional<RegionTable> ReadRegionFromDataFolder(const std::string& fileName)
 
 }  // namespace
 
-CConverterPage::CConverterPage(bool allFiles, QWidget* parent)
-    : CTabPage(parent, {210, 115}), converter_(allFiles, ReadRegionFromDataFolder) {}
+CConverterPage::CConverterPage(CalculatorState& state, QWidget* parent)
+    : CTabPage(parent, {210, 115}),
+      state_(state),
+      converter_(state.Values().converterShowAll, ReadRegionFromDataFolder) {}
 
 CConverterPage::~CConverterPage() = default;
 
@@ -103,7 +106,7 @@ void CConverterPage::Build() {
         if (loaded) {
             ShowRegion();
         }
-        emit allToggled(converter_.IsAllChecked());
+        state_.Set(&Settings::converterShowAll, converter_.IsAllChecked());
     });
 
     all_->setChecked(converter_.IsAllChecked());

@@ -19,28 +19,16 @@ class QLineEdit;
 
 namespace quillex {
 
+class CalculatorState;
+
 class CConverterPage : public CTabPage {
     Q_OBJECT
 public:
-    // `allFiles`: whether the "All" box starts checked (every unit a table lists, not only the
-    // common ones).
-    explicit CConverterPage(bool allFiles, QWidget* parent = nullptr);
+    // The "All" box (every unit a table lists, not only the common ones) starts as the state's
+    // setting says and keeps it.
+    explicit CConverterPage(CalculatorState& state, QWidget* parent = nullptr);
     ~CConverterPage() override;
 
-    bool IsAllChecked() const { return converter_.IsAllChecked(); }
-
-    // The page's controls; none before the page is first shown.
-    QComboBox* RegionList() const { return regions_; }
-    QCheckBox* AllBox() const { return all_; }
-    QComboBox* UnitList(ConverterSide side) const { return units_[Index(side)]; }
-    QLineEdit* ValueField(ConverterSide side) const { return values_[Index(side)]; }
-    QLabel* UnitLabel(ConverterSide side) const { return labels_[Index(side)]; }
-
-signals:
-    // The "All" box changed its state.
-    void allToggled(bool checked);
-
-protected:
 private:
     static std::size_t Index(ConverterSide side) { return side == ConverterSide::First ? 0 : 1; }
     void Build() override;
@@ -49,6 +37,7 @@ private:
     // Shows both labels and the value texts; the field the user is editing keeps its text.
     void ShowValues(const QLineEdit* edited = nullptr);
 
+    CalculatorState& state_;
     UnitConverter converter_;
     QComboBox* regions_ = nullptr;
     QCheckBox* all_ = nullptr;

@@ -4,7 +4,7 @@
 #include <QMenu>
 #include <QToolButton>
 
-#include "store/Settings.h"
+#include "store/CalculatorState.h"
 #include "ui/CResultField.h"
 #include "ui/CToolRow.h"
 #include "ui/Commands.h"
@@ -16,19 +16,16 @@ namespace quillex {
 
 static_assert(kCmdCurrencyFirst == kCurrencyCommandFirst, "menu entries carry the table's numbers");
 
-CCurrencyButtons::CCurrencyButtons(CToolRow& row, Settings& settings, CResultField* result,
-                                   std::function<LastEvaluation()> lastEvaluation)
-    : QObject(&row),
-      settings_(settings),
-      result_(result),
-      lastEvaluation_(std::move(lastEvaluation)) {
-    settings_.euro = ValidCurrencyIndex(settings_.euro);
+CCurrencyButtons::CCurrencyButtons(CToolRow& row, CalculatorState& state, CResultField* result)
+    : QObject(&row), state_(state), result_(result) {
+    const int currency = ValidCurrencyIndex(state_.Values().euro);
+    state_.Set(&Settings::euro, currency);
     row.Add(TextId::TipSelectCurrency, CurrencyChoiceIcon(), kCmdSelectCurrency, 21, 2, 6, 15);
-    currencyButton_ = row.Add(TextId::TipEuroToCurrency, CurrencyIcon(settings_.euro),
-                              kCmdEuroToCurrency, 27, 2, 18, 15);
+    currencyButton_ = row.Add(TextId::TipEuroToCurrency, CurrencyIcon(currency), kCmdEuroToCurrency,
+                              27, 2, 18, 15);
     // The note is wider than high: it takes the whole face of the button.
     currencyButton_->setIconSize(currencyButton_->size() - QSize(4, 4));
-    currencyButton_->setAccessibleDescription(CurrencyCode(settings_.euro));
+    currencyButton_->setAccessibleDescription(CurrencyCode(currency));
     row.Add(TextId::TipCurrencyToEuro, EuroIcon(), kCmdCurrencyToEuro, 45, 2, 18, 15);
 }
 
@@ -44,10 +41,11 @@ bool CCurrencyButtons::Run(int commandId) {
     if (commandId != kCmdEuroToCurrency && commandId != kCmdCurrencyToEuro) {
         return false;
     }
-    const LastEvaluation last = lastEvaluation_();
+    const LastEvaluation last = state_.Last();
+    const Settings& settings = state_.Values();
     const auto convert = commandId == kCmdEuroToCurrency ? EuroToCurrencyText : CurrencyToEuroText;
-    const std::string text = convert(last.value, settings_.euro, settings_.thousands,
-                                     settings_.decimalComma != 0, last.succeeded);
+    const std::string text = convert(last.value, settings.euro, settings.thousands,
+                                     settings.decimalComma, last.succeeded);
     result_->Show(QString::fromStdString(text));
     return true;
 }
@@ -67,10 +65,9 @@ void CCurrencyButtons::ShowMenu() {
 }
 
 void CCurrencyButtons::Choose(int currencyIndex) {
-    settings_.euro = currencyIndex;
+    state_.Set(&Settings::euro, currencyIndex);
     currencyButton_->setIcon(CurrencyIcon(currencyIndex));
     currencyButton_->setAccessibleDescription(CurrencyCode(currencyIndex));
-    emit currencyChosen();
 }
 
 }  // namespace quillex

@@ -6,8 +6,6 @@
 
 #include <QObject>
 
-#include <functional>
-
 class QMenu;
 class QToolButton;
 
@@ -15,39 +13,26 @@ namespace quillex {
 
 class CResultField;
 class CToolRow;
-struct Settings;
-
-// What the conversions convert: the value of the last successful evaluation, and whether the
-// last evaluation that ran succeeded (thousands separators are set only then).
-struct LastEvaluation {
-    double value = 0;
-    bool succeeded = true;
-};
+class CalculatorState;
 
 class CCurrencyButtons : public QObject {
     Q_OBJECT
 public:
     // Adds the buttons to the row; the currency button shows the stored currency. A stored
-    // index outside the table counts as the first currency. Reads and writes the settings'
-    // currency index and reads their separator settings.
-    CCurrencyButtons(CToolRow& row, Settings& settings, CResultField* result,
-                     std::function<LastEvaluation()> lastEvaluation);
+    // index outside the table counts as the first currency. Converts the state's last result
+    // and changes its currency index.
+    CCurrencyButtons(CToolRow& row, CalculatorState& state, CResultField* result);
 
     // Runs the command of the currency menu, one of its entries or a conversion; false when
     // the number is none of these.
     bool Run(int commandId);
 
-signals:
-    // The user chose a currency: the setting changed.
-    void currencyChosen();
-
 private:
     void ShowMenu();
     void Choose(int currencyIndex);
 
-    Settings& settings_;
+    CalculatorState& state_;
     CResultField* result_;
-    std::function<LastEvaluation()> lastEvaluation_;
     QToolButton* currencyButton_ = nullptr;
     QMenu* menu_ = nullptr;  // built the first time it is shown
 };

@@ -19,18 +19,6 @@ namespace {
 
 constexpr int kPixelSize = 16;
 
-// The first `count` characters of a text, counting a surrogate pair as one character as the
-// code page conversion does.
-QString FirstCharacters(const QString& text, std::size_t count) {
-    qsizetype end = 0;
-    for (std::size_t n = 0; n < count && end < text.size(); ++n) {
-        const bool pair = text.at(end).isHighSurrogate() && end + 1 < text.size() &&
-                          text.at(end + 1).isLowSurrogate();
-        end += pair ? 2 : 1;
-    }
-    return text.left(end);
-}
-
 // The text without its last character (a surrogate pair counts as one).
 QString WithoutLastCharacter(const QString& text) {
     qsizetype cut = text.size() - 1;
@@ -93,14 +81,11 @@ void CExpressionField::DeleteLast() {
     SetText(WithoutLastCharacter(toPlainText()));
 }
 
-void CExpressionField::KeepWithinLimit() {
-    if (ToCp1252(toPlainText()).size() <= kMaxInputLength) {
-        return;
-    }
+void CExpressionField::RefuseExcess(const QString& kept) {
     QMessageBox tooLong(QMessageBox::Warning, Tr(TextId::InputTooLongCaption),
                         Tr(TextId::InputTooLong), QMessageBox::Ok, window());
     tooLong.exec();
-    SetText(FirstCharacters(toPlainText(), kMaxInputLength));
+    SetText(kept);
 }
 
 void CExpressionField::TakeFocus() {

@@ -24,9 +24,9 @@ public:
     // Removes the last character of the text, not the one at the caret, as SetText does.
     void DeleteLast();
 
-    // When the text is longer than an expression may be, says so in a message box and then
-    // cuts it to its first kMaxInputLength characters, as SetText does.
-    void KeepWithinLimit();
+    // Says in a message box that an expression may not be longer, then keeps only `kept`, the
+    // part of the text the calculation took, as SetText does.
+    void RefuseExcess(const QString& kept);
 
     // Takes the keyboard focus; an empty field shows its caret at the start.
     void TakeFocus();

@@ -9,7 +9,7 @@
 #include <QStyle>
 #include <QStyleOptionComboBox>
 
-#include "store/Settings.h"
+#include "store/CalculatorState.h"
 #include "ui/Commands.h"
 #include "ui/DialogUnits.h"
 #include "ui/KeypadKeys.h"
@@ -63,8 +63,9 @@ void FitEntries(QComboBox* list) {
 
 }  // namespace
 
-CKeypadPage::CKeypadPage(Settings& settings, QWidget* parent)
-    : CTabPage(parent, {210, 112}), settings_(settings) {
+CKeypadPage::CKeypadPage(CalculatorState& state, QWidget* parent)
+    : CTabPage(parent, {210, 112}), state_(state) {
+    const Settings& settings = state_.Values();
     const DialogUnits units(font());
     auto makeField = [this, &units](const QString& text, TextId name, int x) {
         auto* field = new QLineEdit(text, this);
@@ -90,10 +91,10 @@ CKeypadPage::CKeypadPage(Settings& settings, QWidget* parent)
                 [this, commandId] { IssueCommand(commandId); });
 
         // Each variable's field follows its key, so that the tab order runs along the row.
-        if (key.label == "Y") {
-            yField_ = makeField(settings_.yText, TextId::NameYField, 16);
-        } else if (key.label == "X") {
-            xField_ = makeField(settings_.xText, TextId::NameXField, 72);
+        if (key.variable == KeyVariable::Y) {
+            yField_ = makeField(settings.yText, TextId::NameYField, 16);
+        } else if (key.variable == KeyVariable::X) {
+            xField_ = makeField(settings.xText, TextId::NameXField, 72);
         }
     }
 
@@ -126,14 +127,15 @@ CKeypadPage::CKeypadPage(Settings& settings, QWidget* parent)
         FitEntries(list);
     }
 
-    ShowSetting(decimals_, settings_.decimals);
-    ShowSetting(style_, settings_.displayStyle);
-    ShowSetting(thousands_, settings_.thousands);
+    ShowSetting(decimals_, settings.decimals);
+    ShowSetting(style_, settings.displayStyle);
+    ShowSetting(thousands_, settings.thousands);
 
-    // Only the user's choice counts; the lists were set above without a notification.
-    auto storeChoice = [this](QComboBox* list, int Settings::*setting) {
+    // Only the user's choice counts; the lists were set above without a notification. An
+    // entry's index is the setting's value.
+    auto storeChoice = [this]<typename T>(QComboBox* list, T Settings::*setting) {
         connect(list, &QComboBox::activated, this, [this, setting](int index) {
-            settings_.*setting = index;
+            state_.Set(setting, static_cast<T>(index));
             emit evaluateRequested();
         });
     };
@@ -142,17 +144,17 @@ CKeypadPage::CKeypadPage(Settings& settings, QWidget* parent)
     storeChoice(thousands_, &Settings::thousands);
 
     connect(xField_, &QLineEdit::textChanged, this,
-            [this](const QString& text) { OnFieldChanged(xField_, settings_.xText, text); });
+            [this](const QString& text) { OnFieldChanged(xField_, &Settings::xText, text); });
     connect(yField_, &QLineEdit::textChanged, this,
-            [this](const QString& text) { OnFieldChanged(yField_, settings_.yText, text); });
+            [this](const QString& text) { OnFieldChanged(yField_, &Settings::yText, text); });
     xField_->installEventFilter(this);
     yField_->installEventFilter(this);
 
     resize(sizeHint());
 }
 
-void CKeypadPage::OnFieldChanged(QLineEdit* field, QString& value, const QString& text) {
-    value = text;
+void CKeypadPage::OnFieldChanged(QLineEdit* field, QString Settings::*value, const QString& text) {
+    state_.Set(value, text);
     emit evaluateRequested();
     // The evaluation moves the focus to the expression field; typing goes on in this field.
     if (focusReturn_ && field->isVisible()) {

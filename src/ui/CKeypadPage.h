@@ -1,7 +1,7 @@
 // The scientific keypad page: the keys, the X and Y fields and the three display lists
 // (decimals, style, thousands). Keys report their command (kCmdKeypadFirst + index); the main
-// window inserts the key's text. The lists and fields write straight into the settings and ask
-// for a new evaluation.
+// window inserts the key's text. The lists and fields change the state's settings and ask for
+// a new evaluation.
 #pragma once
 
 #include "ui/CTabPage.h"
@@ -12,16 +12,14 @@ class QPushButton;
 
 namespace quillex {
 
+class CalculatorState;
 struct Settings;
 
 class CKeypadPage : public CTabPage {
     Q_OBJECT
 public:
-    // Reads and writes decimals, displayStyle, thousands, xText and yText of the settings.
-    CKeypadPage(Settings& settings, QWidget* parent = nullptr);
-
-    QLineEdit* XField() const { return xField_; }
-    QLineEdit* YField() const { return yField_; }
+    // Shows and changes decimals, displayStyle, thousands, xText and yText of the settings.
+    CKeypadPage(CalculatorState& state, QWidget* parent = nullptr);
     // Once set, a change of the X or Y field gives the focus back to that field after the
     // evaluation it asks for (the evaluation moves the focus to the expression field).
     void SetFocusReturn(bool on) { focusReturn_ = on; }
@@ -38,9 +36,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void OnFieldChanged(QLineEdit* field, QString& value, const QString& text);
+    void OnFieldChanged(QLineEdit* field, QString Settings::*value, const QString& text);
 
-    Settings& settings_;
+    CalculatorState& state_;
     QLineEdit* xField_ = nullptr;
     QLineEdit* yField_ = nullptr;
     QComboBox* decimals_ = nullptr;

@@ -26,11 +26,6 @@ public:
     explicit CLogicPage(QWidget* parent = nullptr);
     ~CLogicPage() override;
 
-    const LogicOperations& Operations() const { return operations_; }
-    // The field's widget and its base list; none before the page is first shown.
-    QLineEdit* Field(LogicField field) const { return edits_[Index(field)]; }
-    QComboBox* BaseList(LogicField field) const { return lists_[Index(field)]; }
-
 protected:
     // The four operation buttons.
     void OnCommand(int commandId) override;

@@ -1,7 +1,6 @@
 #include "ui/CMainCalcDlg.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QListWidget>
@@ -11,18 +10,14 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include <string>
-
-#include "engine/Calculation.h"
-#include "store/CSettingsKey.h"
-#include "store/CalcSettingsFrom.h"
-#include "store/QtCp1252.h"
+#include "store/CalculatorState.h"
 #include "store/SessionSaver.h"
-#include "store/TapeFile.h"
 #include "ui/BackgroundMenu.h"
 #include "ui/CConstantsPage.h"
 #include "ui/CConverterPage.h"
 #include "ui/CCurrencyButtons.h"
+#include "ui/CEvaluator.h"
+#include "ui/CExpressionField.h"
 #include "ui/CInfoDlg.h"
 #include "ui/CKeyRouter.h"
 #include "ui/CKeypadPage.h"
@@ -32,6 +27,7 @@
 #include "ui/CPageKeys.h"
 #include "ui/CPageTabCtrl.h"
 #include "ui/CProgrammerPage.h"
+#include "ui/CResultField.h"
 #include "ui/CTapeLists.h"
 #include "ui/CTipDlg.h"
 #include "ui/CToolRow.h"
@@ -51,25 +47,34 @@ constexpr int kDialogHeight = 266;
 
 }  // namespace
 
-CMainCalcDlg::CMainCalcDlg(QWidget* parent)
+CMainCalcDlg::CMainCalcDlg(CalculatorState& state, QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint) {
+                          Qt::WindowCloseButtonHint),
+      state_(state) {
     const QFont dialogFont = DialogUnits::DefaultDialogFont();
     setFont(dialogFont);
     const DialogUnits units(dialogFont);
     setFixedSize(units.X(kDialogWidth), units.Y(kDialogHeight));
     setSizeGripEnabled(false);
-    placement_ = new CWindowPlacement(this, settings_);
+    placement_ = new CWindowPlacement(this, state_);
+    saver_ = new SessionSaver(state_, this);
+    // After the action that failed has run to its end.
+    connect(
+        saver_, &SessionSaver::saveFailed, this,
+        [this](const QString& report) {
+            if (!finished_) {
+                ShowSaveFailure(report);
+            }
+        },
+        Qt::QueuedConnection);
 
     result_ = new CResultField(this);
     units.Place(result_, 3, 19, 211, 22);
 
-    tapeLists_ = new CTapeLists(this, units, tape_);
+    tapeLists_ = new CTapeLists(this, units, state_);
     expressionTape_ = tapeLists_->Expressions();
     resultTape_ = tapeLists_->Results();
-    saver_ = new SessionSaver(
-        settings_, tape_, [this] { return placement_->ForSaving(); }, this);
 
     expression_ = new CExpressionField(this);
     units.Place(expression_, 3, 112, 191, 29);
@@ -78,15 +83,14 @@ CMainCalcDlg::CMainCalcDlg(QWidget* parent)
     tabs_->setAccessibleName(Tr(TextId::NamePages));
     units.Place(tabs_, 3, 144, 212, 120);
 
-    connect(expression_, &CExpressionField::edited, this, &CMainCalcDlg::Evaluate);
-    connect(expression_, &CExpressionField::focusEntering, this, &CMainCalcDlg::Evaluate);
+    evaluator_ = new CEvaluator(expression_, result_, state_, this);
     connect(tapeLists_, &CTapeLists::expressionChosen, this, [this](const QString& expression) {
         expression_->SetText(expression);
-        Evaluate();
+        evaluator_->Evaluate();
     });
     connect(tapeLists_, &CTapeLists::resultChosen, this, [this](const QString& result) {
-        InsertText(result);
-        Evaluate();
+        expression_->InsertText(result);
+        evaluator_->Evaluate();
     });
     connect(tapeLists_, &CTapeLists::commandRequested, this, &CMainCalcDlg::HandleCommand);
 
@@ -112,42 +116,33 @@ void CMainCalcDlg::Initialise() {
     }
     initialised_ = true;
     SetupTrayIcon();
-    LoadSettingsNow();
+    saver_->LoadSettings();
+    placement_->Restore();
     unitMenus_ = new CUnitMenus(expression_, this);
     unitMenus_->LoadConversionTable();
     placement_->ApplyTopmost();
     setWindowIcon(ProgramIcon());
     tools_ = new CToolRow(this, DialogUnits(font()));
-    currency_ = new CCurrencyButtons(*tools_, settings_, result_, [this] {
-        return LastEvaluation{lastResult_, engine_.ErrorText().empty()};
-    });
+    currency_ = new CCurrencyButtons(*tools_, state_, result_);
     for (QToolButton* button : tools_->Buttons()) {
         keys_->Watch({button});
     }
     connect(tools_, &CToolRow::commandRequested, this, &CMainCalcDlg::HandleCommand);
     CreatePages();
     setWindowTitle(Tr(TextId::MainCaption));
-    if (settings_.storeStack != 0) {
-        LoadTapeNow();
+    if (state_.Values().storeStack) {
+        saver_->LoadTape();
     }
     ready_ = true;
     // From here on every change reaches the disk (the tape at once), so no ending loses it.
-    connect(tapeLists_, &CTapeLists::changed, saver_, &SessionSaver::TapeChanged);
-    for (auto changed : {&CKeypadPage::evaluateRequested, &CKeypadPage::fieldLeft}) {
-        connect(keypad_, changed, saver_, &SessionSaver::SettingsChanged);
-    }
-    connect(pageKeys_, &CPageKeys::evaluateRequested, saver_, &SessionSaver::SettingsChanged);
-    connect(placement_, &CWindowPlacement::moved, saver_, &SessionSaver::SettingsChanged);
-    connect(currency_, &CCurrencyButtons::currencyChosen, saver_, &SessionSaver::SettingsChanged);
+    saver_->Follow();
     resultTape_->show();
-    settings_.stackExpression = 0;
+    state_.Set(&Settings::stackExpression, false);
     showNormal();
     raise();
     activateWindow();
-    pageKeys_->ApplyWidth(settings_.widthIndex);
-    if (ShowTipOfTheDay(settings_.showSplash, this)) {
-        saver_->SettingsChanged();
-    }
+    pageKeys_->ApplyWidth(state_.Values().widthIndex);
+    ShowTipOfTheDay(state_, this);
     // A Quit while the tip was shown ended only the tip's loop: the main loop is still to come.
     if (finished_) {
         QTimer::singleShot(0, qApp, [code = exitCode_] { QCoreApplication::exit(code); });
@@ -167,20 +162,11 @@ void CMainCalcDlg::SetupTrayIcon() {
     connect(tray_, &CTrayIcon::quitRequested, this, [this] { HandleCommand(kCmdQuit); });
 }
 
-void CMainCalcDlg::LoadSettingsNow() {
-    CSettingsKey key;
-    key.Open();
-    const LoadedPlacement loaded = LoadSettings(key, settings_);
-    key.Close();
-    placement_->Restore(loaded);
-}
-
 void CMainCalcDlg::CreatePages() {
-    keypad_ = new CKeypadPage(settings_, this);
-    keypad_->setAccessibleName(Tr(TextId::TabKeypad));
-    connect(keypad_, &CKeypadPage::evaluateRequested, this, &CMainCalcDlg::Evaluate);
+    keypad_ = new CKeypadPage(state_, this);
+    connect(keypad_, &CKeypadPage::evaluateRequested, this, [this] { evaluator_->Evaluate(); });
     // The focus is on its way to the control the user chose; the evaluation leaves it there.
-    connect(keypad_, &CKeypadPage::fieldLeft, this, [this] { RunEvaluation(false); });
+    connect(keypad_, &CKeypadPage::fieldLeft, this, [this] { evaluator_->Evaluate(false); });
     connect(tabs_, &CPageTabCtrl::pageCommand, this, &CMainCalcDlg::HandleCommand);
     tabs_->AddPage(Tr(TextId::TabKeypad), 0, keypad_);
 
@@ -188,30 +174,18 @@ void CMainCalcDlg::CreatePages() {
     // them out of the window's first paint; the programmer page's field logic exists from
     // here on, so every result is handed over whether or not the page has been shown.
     programmer_ = new CProgrammerPage(this);
-    programmer_->setAccessibleName(Tr(TextId::TabProgrammer));
     tabs_->AddPage(Tr(TextId::TabProgrammer), 1, programmer_);
-    logic_ = new CLogicPage(this);
-    logic_->setAccessibleName(Tr(TextId::TabLogic));
-    tabs_->AddPage(Tr(TextId::TabLogic), 2, logic_);
-    converter_ = new CConverterPage(settings_.converterShowAll != 0, this);
-    converter_->setAccessibleName(Tr(TextId::TabConverter));
-    tabs_->AddPage(Tr(TextId::TabConverter), 3, converter_);
-    connect(converter_, &CConverterPage::allToggled, this, [this](bool checked) {
-        settings_.converterShowAll = checked ? 1 : 0;
-        saver_->SettingsChanged();
+    connect(evaluator_, &CEvaluator::evaluated, this, [this](double value) {
+        if (state_.Values().mode != ResultHandOver::Off) {
+            programmer_->ReceiveResult(value);
+        }
     });
-    constants_ = new CConstantsPage(this);
-    constants_->setAccessibleName(Tr(TextId::TabConstants));
-    tabs_->AddPage(Tr(TextId::TabConstants), 4, constants_);
+    tabs_->AddPage(Tr(TextId::TabLogic), 2, new CLogicPage(this));
+    tabs_->AddPage(Tr(TextId::TabConverter), 3, new CConverterPage(state_, this));
+    tabs_->AddPage(Tr(TextId::TabConstants), 4, new CConstantsPage(this));
 
-    pageKeys_ = new CPageKeys(expression_, result_, programmer_, settings_, this);
-    connect(pageKeys_, &CPageKeys::evaluateRequested, this, &CMainCalcDlg::Evaluate);
-}
-
-void CMainCalcDlg::LoadTapeNow() {
-    if (std::optional<std::vector<TapeEntry>> entries = LoadTape(TapeFilePath())) {
-        tapeLists_->Assign(std::move(*entries));
-    }
+    pageKeys_ = new CPageKeys(
+        expression_, result_, programmer_, state_, [this] { return evaluator_->Evaluate(); }, this);
 }
 
 // ---- Saving and ending ---------------------------------------------------------------------
@@ -219,16 +193,21 @@ void CMainCalcDlg::LoadTapeNow() {
 void CMainCalcDlg::SaveAll() {
     // Before start-up has loaded them, saving would replace the stored settings by defaults.
     if (!quitting_ && ready_) {
+        placement_->Report();
         saver_->SaveAll();
     }
+}
+
+void CMainCalcDlg::ShowSaveFailure(const QString& report) {
+    QMessageBox box(QMessageBox::Warning, Tr(TextId::SaveFailedCaption),
+                    Tr(TextId::SaveFailed) + u'\n' + report, QMessageBox::Ok, this);
+    box.exec();
 }
 
 bool CMainCalcDlg::ReportSaveFailures(bool inBox) {
     const QString report = saver_->ReportFailures();
     if (!report.isEmpty() && inBox) {
-        QMessageBox box(QMessageBox::Warning, Tr(TextId::SaveFailedCaption),
-                        Tr(TextId::SaveFailed) + u'\n' + report, QMessageBox::Ok, this);
-        box.exec();
+        ShowSaveFailure(report);
     }
     return report.isEmpty();
 }
@@ -239,6 +218,7 @@ void CMainCalcDlg::Quit(QuitAsked asked) {
         return;
     }
     finished_ = true;
+    placement_->Report();
     saver_->SaveAll();
     const bool saved = ReportSaveFailures(asked == QuitAsked::ByUser);
     tray_->ShowIcon(0);
@@ -296,59 +276,68 @@ void CMainCalcDlg::reject() {
 }
 
 void CMainCalcDlg::accept() {
-    PushToTape();
+    evaluator_->PushToTape();
 }
 
 // ---- Commands ------------------------------------------------------------------------------
 
 void CMainCalcDlg::HandleCommand(int commandId) {
-    using Command = void (*)(CMainCalcDlg&);
-    static constexpr struct {
-        int id;
+    using Command = void (*)(CMainCalcDlg&, int);
+    const Command currency = [](CMainCalcDlg& w, int id) {
+        if (w.currency_ != nullptr) {
+            w.currency_->Run(id);
+        }
+    };
+    const Command pageKey = [](CMainCalcDlg& w, int id) {
+        if (w.pageKeys_ != nullptr) {
+            w.pageKeys_->Run(id);
+        }
+    };
+    // Each command, or each range of commands, has one handler.
+    const struct {
+        int first;
+        int last;
         Command run;
     } kCommands[] = {
-        {kCmdOk, [](CMainCalcDlg& w) { w.PushToTape(); }},
-        {kCmdCancel, [](CMainCalcDlg& w) { w.HideWindow(); }},
-        {kCmdHide, [](CMainCalcDlg& w) { w.HideWindow(); }},
-        {kCmdOpen, [](CMainCalcDlg& w) { w.Open(); }},
-        {kCmdOptions, [](CMainCalcDlg& w) { w.OpenOptions(); }},
-        {kCmdInfo, [](CMainCalcDlg& w) { CInfoDlg(&w).exec(); }},
-        {kCmdQuit, [](CMainCalcDlg& w) { w.Quit(); }},
-        {kCmdHelp, [](CMainCalcDlg& w) { OpenHelp(&w); }},
-        {kCmdDeleteStack, [](CMainCalcDlg& w) { w.tapeLists_->ClearAfterAsking(); }},
-        {kCmdDeleteAll, [](CMainCalcDlg& w) { w.DeleteAll(); }},
-        {kCmdDelete, [](CMainCalcDlg& w) { w.DeleteLast(); }},
-        {kCmdUnitsMenu,
-         [](CMainCalcDlg& w) { w.unitMenus_->ShowConstantsMenu(QCursor::pos(), &w); }},
-        {kCmdConverterMenu,
-         [](CMainCalcDlg& w) { w.unitMenus_->ShowConverterMenu(QCursor::pos(), &w); }},
-        {kCmdMiniCalc, [](CMainCalcDlg& w) { w.OpenMiniCalc(); }},
+        {kCmdOk, kCmdOk, [](CMainCalcDlg& w, int) { w.evaluator_->PushToTape(); }},
+        {kCmdCancel, kCmdCancel, [](CMainCalcDlg& w, int) { w.HideWindow(); }},
+        {kCmdHide, kCmdHide, [](CMainCalcDlg& w, int) { w.HideWindow(); }},
+        {kCmdOpen, kCmdOpen, [](CMainCalcDlg& w, int) { w.Open(); }},
+        {kCmdOptions, kCmdOptions, [](CMainCalcDlg& w, int) { w.OpenOptions(); }},
+        {kCmdInfo, kCmdInfo, [](CMainCalcDlg& w, int) { CInfoDlg(&w).exec(); }},
+        {kCmdQuit, kCmdQuit, [](CMainCalcDlg& w, int) { w.Quit(); }},
+        {kCmdHelp, kCmdHelp, [](CMainCalcDlg& w, int) { OpenHelp(&w); }},
+        {kCmdDeleteStack, kCmdDeleteStack,
+         [](CMainCalcDlg& w, int) { w.tapeLists_->ClearAfterAsking(); }},
+        {kCmdDeleteAll, kCmdDeleteAll, [](CMainCalcDlg& w, int) { w.DeleteAll(); }},
+        {kCmdDelete, kCmdDelete, [](CMainCalcDlg& w, int) { w.DeleteLast(); }},
+        {kCmdUnitsMenu, kCmdUnitsMenu,
+         [](CMainCalcDlg& w, int) { w.unitMenus_->ShowConstantsMenu(QCursor::pos(), &w); }},
+        {kCmdConverterMenu, kCmdConverterMenu,
+         [](CMainCalcDlg& w, int) { w.unitMenus_->ShowConverterMenu(QCursor::pos(), &w); }},
+        {kCmdMiniCalc, kCmdMiniCalc, [](CMainCalcDlg& w, int) { w.OpenMiniCalc(); }},
+        {kCmdSelectCurrency, kCmdCurrencyToEuro, currency},
+        {kCmdCurrencyFirst, kCmdCurrencyLast, currency},
+        {kCmdKeypadFirst, kCmdProgrammerLast, pageKey},
     };
     for (const auto& command : kCommands) {
-        if (command.id == commandId) {
-            command.run(*this);
+        if (commandId >= command.first && commandId <= command.last) {
+            command.run(*this, commandId);
             return;
         }
-    }
-    if (currency_ != nullptr && currency_->Run(commandId)) {
-        return;
-    }
-    if (pageKeys_ != nullptr) {
-        pageKeys_->Run(commandId);
     }
 }
 
 void CMainCalcDlg::OpenOptions() {
     {
-        COptionsDlg options(settings_, this);
+        COptionsDlg options(state_, this);
         options.exec();
     }
     if (finished_) {
         return;
     }
-    saver_->SettingsChanged();
     placement_->ApplyTopmost();
-    if (settings_.outPutWindow == 1) {
+    if (state_.Values().outPutWindow == AfterOptions::Hide) {
         HideOrMinimise();
     } else {
         showNormal();
@@ -358,70 +347,20 @@ void CMainCalcDlg::OpenOptions() {
 }
 
 void CMainCalcDlg::OpenMiniCalc() {
-    const QString result = CMiniCalcDlg::Run(this, settings_);
+    const QString result = CMiniCalcDlg::Run(this, state_);
     if (finished_) {
         return;
     }
-    saver_->SettingsChanged();
     Open();
     expression_->SetText(result);
-    Evaluate();
+    evaluator_->Evaluate();
 }
 
 // ---- Calculation ---------------------------------------------------------------------------
 
-void CMainCalcDlg::Evaluate() {
-    RunEvaluation(true);
-}
-
-void CMainCalcDlg::RunEvaluation(bool focusExpression) {
-    // Writing back a cut input, the message box and the focus moves below all report back
-    // here; the evaluation under way covers them.
-    if (evaluating_) {
-        return;
-    }
-    evaluating_ = true;
-
-    expression_->KeepWithinLimit();
-    const std::string text = ToCp1252(expression_->toPlainText());
-    const Calculation outcome = Calculate(engine_, text, CalcSettingsFrom(settings_));
-
-    if (outcome.outcome == CalcOutcome::Succeeded) {
-        lastResult_ = outcome.value;
-    }
-    result_->Show(FromCp1252(outcome.resultText));
-    // A failed evaluation hands over the value the engine gave back as well.
-    if (outcome.outcome != CalcOutcome::NoInput && settings_.mode != 2) {
-        programmer_->ReceiveResult(outcome.value);
-    }
-    if (outcome.outcome != CalcOutcome::NoInput && settings_.copyAlways != 0) {
-        QGuiApplication::clipboard()->setText(result_->text());
-    }
-    if (focusExpression) {
-        expression_->TakeFocus();
-    }
-    evaluating_ = false;
-}
-
-void CMainCalcDlg::InsertText(const QString& text) {
-    expression_->InsertText(text);
-}
-
-void CMainCalcDlg::PushToTape() {
-    Evaluate();
-    const QString result = result_->text();
-    const QString input = expression_->toPlainText();
-    if (input.isEmpty()) {
-        return;
-    }
-    tapeLists_->File({input, FromCp1252(NormaliseForTape(ToCp1252(result), settings_.thousands))});
-    expression_->SetText(QString());
-    Evaluate();
-}
-
 void CMainCalcDlg::DeleteLast() {
     expression_->DeleteLast();
-    Evaluate();
+    evaluator_->Evaluate();
 }
 
 void CMainCalcDlg::DeleteAll() {
@@ -429,11 +368,11 @@ void CMainCalcDlg::DeleteAll() {
     // focus may lie in the menu.
     const QWidget* focus = focusWidget();
     if (focus == expressionTape_ || focus == resultTape_) {
-        tapeLists_->Clear();
+        state_.ClearTape();
     } else {
         expression_->SetText(QString());
     }
-    Evaluate();
+    evaluator_->Evaluate();
 }
 
 // ---- Mouse and keys ------------------------------------------------------------------------
@@ -453,7 +392,7 @@ void CMainCalcDlg::mousePressEvent(QMouseEvent* event) {
 void CMainCalcDlg::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         event->accept();
-        PushToTape();
+        evaluator_->PushToTape();
         return;
     }
     QDialog::keyPressEvent(event);

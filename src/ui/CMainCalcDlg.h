@@ -1,41 +1,38 @@
-// The main window: result field, tape, expression field, tool row and the page tabs. It owns
-// the expression engine, the tape, the settings and the tray icon for the life of the process.
-// Closing it only hides it; Quit saves the settings and the tape and ends the program.
+// The main window: result field, tape, expression field, tool row and the page tabs, showing
+// and changing the calculator's state, which it keeps on disk through its session saver. It
+// owns the tray icon for the life of the process. Closing it only hides it; Quit saves the
+// settings and the tape and ends the program.
 #pragma once
 
 #include <QDialog>
-
-#include "engine/ExprEngine.h"
-#include "store/Settings.h"
-#include "store/Tape.h"
-#include "ui/CExpressionField.h"
-#include "ui/CResultField.h"
 
 class QKeyEvent;
 class QListWidget;
 
 namespace quillex {
 
-class CConstantsPage;
-class CConverterPage;
 class CCurrencyButtons;
+class CEvaluator;
+class CExpressionField;
 class CKeyRouter;
 class CKeypadPage;
-class CLogicPage;
 class CPageKeys;
 class CPageTabCtrl;
+class CProgrammerPage;
+class CResultField;
 class CTapeLists;
 class CToolRow;
-class CProgrammerPage;
-class CWindowPlacement;
-class SessionSaver;
 class CTrayIcon;
 class CUnitMenus;
+class CWindowPlacement;
+class CalculatorState;
+class SessionSaver;
 
 class CMainCalcDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit CMainCalcDlg(QWidget* parent = nullptr);
+    // Shows and changes the state, which must outlive the window.
+    explicit CMainCalcDlg(CalculatorState& state, QWidget* parent = nullptr);
     ~CMainCalcDlg() override;
 
     // Builds, restores and shows everything in the start-up order.
@@ -59,26 +56,6 @@ public:
     void SaveAll();
 
     void HandleCommand(int commandId);
-    // Evaluates the expression field and shows the result; the focus then goes to the
-    // expression field.
-    void Evaluate();
-    void PushToTape();
-    void InsertText(const QString& text);
-
-    // For tests and the pages.
-    CExpressionField* ExpressionField() const { return expression_; }
-    CResultField* ResultField() const { return result_; }
-    QListWidget* ExpressionTape() const { return expressionTape_; }
-    QListWidget* ResultTape() const { return resultTape_; }
-    CPageTabCtrl* Tabs() const { return tabs_; }
-    CKeypadPage* KeypadPage() const { return keypad_; }
-    CProgrammerPage* ProgrammerPage() const { return programmer_; }
-    CLogicPage* LogicPage() const { return logic_; }
-    CConverterPage* ConverterPage() const { return converter_; }
-    CConstantsPage* ConstantsPage() const { return constants_; }
-    const Tape& TapeModel() const { return tape_; }
-    Settings& CurrentSettings() { return settings_; }
-    double LastResult() const { return lastResult_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -89,12 +66,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // The evaluation itself; `focusExpression` moves the focus to the expression field.
-    void RunEvaluation(bool focusExpression);
     void SetupTrayIcon();
-    void LoadSettingsNow();
     void CreatePages();
-    void LoadTapeNow();
+    // Tells in a message box which files could not be saved.
+    void ShowSaveFailure(const QString& report);
     // Tells on stderr and, when asked, in a message box which files could not be saved. False
     // when there were any.
     bool ReportSaveFailures(bool inBox);
@@ -106,16 +81,12 @@ private:
     void DeleteLast();
     void DeleteAll();
 
-    ExprEngine engine_;
-    Tape tape_;
-    Settings settings_;
-    double lastResult_ = 0;
+    CalculatorState& state_;
     bool quitting_ = false;
     bool ready_ = false;
     bool initialised_ = false;
-    bool finished_ = false;    // Quit has saved and closed the window for good
-    int exitCode_ = 0;         // the program's exit status once Quit has run
-    bool evaluating_ = false;  // an evaluation runs (its message box may be open)
+    bool finished_ = false;  // Quit has saved and closed the window for good
+    int exitCode_ = 0;       // the program's exit status once Quit has run
 
     CWindowPlacement* placement_ = nullptr;
     SessionSaver* saver_ = nullptr;
@@ -124,6 +95,7 @@ private:
     QListWidget* expressionTape_ = nullptr;  // the two lists of tapeLists_
     QListWidget* resultTape_ = nullptr;
     CExpressionField* expression_ = nullptr;
+    CEvaluator* evaluator_ = nullptr;
     CKeyRouter* keys_ = nullptr;
     CToolRow* tools_ = nullptr;
     CCurrencyButtons* currency_ = nullptr;
@@ -131,9 +103,6 @@ private:
     CPageTabCtrl* tabs_ = nullptr;
     CKeypadPage* keypad_ = nullptr;
     CProgrammerPage* programmer_ = nullptr;
-    CLogicPage* logic_ = nullptr;
-    CConverterPage* converter_ = nullptr;
-    CConstantsPage* constants_ = nullptr;
     CUnitMenus* unitMenus_ = nullptr;
     CTrayIcon* tray_ = nullptr;
 };

@@ -5,11 +5,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include <string>
-
 #include "engine/Calculation.h"
+#include "store/CalculatorState.h"
 #include "store/QtCp1252.h"
-#include "store/Settings.h"
 #include "ui/CWindowPlacement.h"
 #include "ui/CurrencyIcons.h"
 #include "ui/DialogUnits.h"
@@ -103,12 +101,12 @@ CMiniCalcDlg::CMiniCalcDlg(int currencyIndex, const QString& placement, QWidget*
     input_->setFocus(Qt::OtherFocusReason);
 }
 
-QString CMiniCalcDlg::Run(QWidget* mainWindow, Settings& settings) {
+QString CMiniCalcDlg::Run(QWidget* mainWindow, CalculatorState& state) {
     mainWindow->hide();
-    CMiniCalcDlg calculator(settings.euro, settings.windowPositionMini, mainWindow);
+    CMiniCalcDlg calculator(state.Values().euro, state.Values().windowPositionMini, mainWindow);
     calculator.exec();
-    settings.windowPositionMini = calculator.PlacementText();
-    return calculator.ResultText();
+    state.Set(&Settings::windowPositionMini, calculator.placement_);
+    return calculator.resultText_;
 }
 
 void CMiniCalcDlg::Evaluate() {
@@ -118,16 +116,15 @@ void CMiniCalcDlg::Evaluate() {
         return;
     }
     evaluating_ = true;
-    std::string text = ToCp1252(input_->text());
-    if (text.size() > kMaxInputLength) {
+    const QString input = input_->text();
+    // An empty input fails like any other input the engine cannot read.
+    const Calculation outcome = Calculate(engine_, ToCp1252(input), CalcSettings{});
+    if (outcome.inputCut) {
         QMessageBox tooLong(QMessageBox::Warning, Tr(TextId::InputTooLongCaption),
                             Tr(TextId::MiniInputTooLong), QMessageBox::Ok, this);
         tooLong.exec();
-        text.resize(kMaxInputLength);
-        input_->setText(FromCp1252(text));
+        input_->setText(KeptInput(input));
     }
-    // An empty input fails like any other input the engine cannot read.
-    const Calculation outcome = Calculate(engine_, text, CalcSettings{});
     if (outcome.outcome == CalcOutcome::Succeeded) {
         value_ = outcome.value;
         ShowValue(value_);

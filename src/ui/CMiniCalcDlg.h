@@ -15,7 +15,7 @@ class QLineEdit;
 
 namespace quillex {
 
-struct Settings;
+class CalculatorState;
 
 class CMiniCalcDlg : public QDialog {
     Q_OBJECT
@@ -25,14 +25,10 @@ public:
     CMiniCalcDlg(int currencyIndex, const QString& placement, QWidget* parent = nullptr);
 
     // Opens the calculator in place of the main window: hides the main window, runs the
-    // calculator with the settings' currency and placement and keeps the placement it closes
+    // calculator with the state's currency and placement and keeps the placement it closes
     // with. Returns the text last shown as a result, empty when none was shown. Bringing the
     // main window back is the caller's.
-    static QString Run(QWidget* mainWindow, Settings& settings);
-
-    const QString& ResultText() const { return resultText_; }
-    // The window's placement when it closed, ten comma-separated integers.
-    const QString& PlacementText() const { return placement_; }
+    static QString Run(QWidget* mainWindow, CalculatorState& state);
 
 protected:
     // Escape: empties both lines and stays open.

@@ -3,7 +3,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "store/Settings.h"
+#include "store/CalculatorState.h"
 #include "ui/DialogUnits.h"
 #include "ui/QtTexts.h"
 #include "ui/TitledFrame.h"
@@ -22,16 +22,12 @@ protected:
     void nextCheckState() override {}
 };
 
-int Flipped(int value) {
-    return value == 0 ? 1 : 0;
-}
-
 }  // namespace
 
-COptionsDlg::COptionsDlg(Settings& settings, QWidget* parent)
+COptionsDlg::COptionsDlg(CalculatorState& state, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
-      settings_(settings) {
+      state_(state) {
     const QFont dialogFont = DialogUnits::DefaultDialogFont();
     setFont(dialogFont);
     const DialogUnits units(dialogFont);
@@ -68,9 +64,9 @@ COptionsDlg::COptionsDlg(Settings& settings, QWidget* parent)
     units.Place(ok, 64, 134, 42, 14);
     connect(ok, &QPushButton::clicked, this, &COptionsDlg::accept);
 
-    auto toggles = [this](QAbstractButton* button, int Settings::*member) {
+    auto toggles = [this](QAbstractButton* button, bool Settings::*member) {
         connect(button, &QAbstractButton::clicked, this, [this, member] {
-            settings_.*member = Flipped(settings_.*member);
+            state_.Set(member, !(state_.Values().*member));
             ShowMarks();
         });
     };
@@ -92,13 +88,14 @@ void COptionsDlg::reject() {
 }
 
 void COptionsDlg::ShowMarks() {
-    storeStack_->setChecked(settings_.storeStack != 0);
-    alwaysOnTop_->setChecked(settings_.alwaysOnTop != 0);
-    toolTips_->setChecked(settings_.toolTips != 0);
-    showSplash_->setChecked(settings_.showSplash != 0);
-    copyAlways_->setChecked(settings_.copyAlways != 0);
-    useComma_->setChecked(settings_.decimalComma != 0);
-    usePoint_->setChecked(settings_.decimalComma == 0);
+    const Settings& settings = state_.Values();
+    storeStack_->setChecked(settings.storeStack);
+    alwaysOnTop_->setChecked(settings.alwaysOnTop);
+    toolTips_->setChecked(settings.toolTips);
+    showSplash_->setChecked(settings.showSplash);
+    copyAlways_->setChecked(settings.copyAlways);
+    useComma_->setChecked(settings.decimalComma);
+    usePoint_->setChecked(!settings.decimalComma);
 }
 
 }  // namespace quillex

@@ -1,5 +1,5 @@
 // The options dialog: six settings switched by click, each change taking effect in the
-// settings at once; OK, Enter, Esc and the close box all just close it.
+// state's settings at once; OK, Enter, Esc and the close box all just close it.
 #pragma once
 
 #include <QDialog>
@@ -8,12 +8,12 @@ class QAbstractButton;
 
 namespace quillex {
 
-struct Settings;
+class CalculatorState;
 
 class COptionsDlg : public QDialog {
     Q_OBJECT
 public:
-    COptionsDlg(Settings& settings, QWidget* parent = nullptr);
+    COptionsDlg(CalculatorState& state, QWidget* parent = nullptr);
 
     // Esc and the close box end the dialog as OK does; there is nothing to cancel.
     void reject() override;
@@ -22,7 +22,7 @@ private:
     // Sets every mark from the settings.
     void ShowMarks();
 
-    Settings& settings_;
+    CalculatorState& state_;
     QAbstractButton* storeStack_ = nullptr;
     QAbstractButton* alwaysOnTop_ = nullptr;
     QAbstractButton* toolTips_ = nullptr;

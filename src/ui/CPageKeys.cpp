@@ -2,12 +2,13 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "bases/ProgrammerFields.h"
 #include "engine/BitWidth.h"
 #include "store/CalcSettingsFrom.h"
+#include "store/CalculatorState.h"
 #include "store/QtCp1252.h"
-#include "store/Settings.h"
 #include "ui/CExpressionField.h"
 #include "ui/CProgrammerPage.h"
 #include "ui/CResultField.h"
@@ -19,12 +20,14 @@
 namespace quillex {
 
 CPageKeys::CPageKeys(CExpressionField* expression, CResultField* result,
-                     CProgrammerPage* programmer, Settings& settings, QObject* parent)
+                     CProgrammerPage* programmer, CalculatorState& state,
+                     std::function<Calculation()> evaluate, QObject* parent)
     : QObject(parent),
       expression_(expression),
       result_(result),
       programmer_(programmer),
-      settings_(settings) {}
+      state_(state),
+      evaluate_(std::move(evaluate)) {}
 
 bool CPageKeys::Run(int commandId) {
     const auto keys = KeypadKeys();
@@ -32,7 +35,7 @@ bool CPageKeys::Run(int commandId) {
     if (key >= 0 && key < static_cast<int>(keys.size())) {
         expression_->InsertText(FromUtf8(keys[static_cast<std::size_t>(key)].insert));
         if (keys[static_cast<std::size_t>(key)].evaluates) {
-            emit evaluateRequested();
+            evaluate_();
         }
         return true;
     }
@@ -46,13 +49,13 @@ bool CPageKeys::Run(int commandId) {
 }
 
 void CPageKeys::ApplyWidth(int index) {
-    settings_.widthIndex = EffectiveWidthIndex(index);
+    state_.Set(&Settings::widthIndex, EffectiveWidthIndex(index));
     programmer_->SetWidth(CurrentWidth());
-    emit evaluateRequested();
+    evaluate_();
 }
 
 BitWidth CPageKeys::CurrentWidth() const {
-    return *BitWidthFromIndex(EffectiveWidthIndex(settings_.widthIndex));
+    return *BitWidthFromIndex(EffectiveWidthIndex(state_.Values().widthIndex));
 }
 
 void CPageKeys::RunProgrammerKey(const ProgrammerKey& key) {
@@ -66,19 +69,16 @@ void CPageKeys::RunProgrammerKey(const ProgrammerKey& key) {
             return;
         case ProgKeyAction::InsertEvaluate:
             expression_->InsertText(FromUtf8(key.insert));
-            emit evaluateRequested();
+            evaluate_();
             return;
         case ProgKeyAction::Sign:
-            emit evaluateRequested();
-            replacement = SignText(ToCp1252(result_->text()), CurrentWidth());
+            replacement = SignText(evaluate_().resultText, CurrentWidth());
             break;
         case ProgKeyAction::GetBit:
-            emit evaluateRequested();
-            replacement = GetBitText(ToCp1252(result_->text()));
+            replacement = GetBitText(evaluate_().resultText);
             break;
         case ProgKeyAction::Parity:
-            emit evaluateRequested();
-            replacement = ParityText(ToCp1252(result_->text()));
+            replacement = ParityText(evaluate_().resultText);
             break;
         case ProgKeyAction::Invert:
         case ProgKeyAction::Move:

@@ -49,6 +49,9 @@ int CPageTabCtrl::AddPage(const QString& title, int data, CTabPage* page) {
     if (page == nullptr) {
         return -1;
     }
+    if (page->accessibleName().isEmpty()) {
+        page->setAccessibleName(title);
+    }
     const bool first = InitialFocus(count(), data);
     // The first tab becomes current while it is added; tabs_ must not know it yet, so that
     // adding moves no focus and calls no hook.

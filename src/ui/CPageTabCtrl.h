@@ -17,8 +17,9 @@ public:
     explicit CPageTabCtrl(QWidget* parent = nullptr);
     ~CPageTabCtrl() override;
 
-    // Appends a tab; returns its index, or -1 without a page. The tab control does not own the
-    // page object's lifetime decisions: the main window owns the pages (they are children).
+    // Appends a tab; returns its index, or -1 without a page. A page without an accessible name
+    // takes the title. The tab control does not own the page object's lifetime decisions: the
+    // main window owns the pages (they are children).
     int AddPage(const QString& title, int data, CTabPage* page);
     // Shows the tab's page and gives the focus to the control remembered for it.
     bool SelectPage(int index);

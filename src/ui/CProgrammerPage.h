@@ -34,10 +34,6 @@ public:
     // A calculator result handed over by the main window.
     void ReceiveResult(double value);
 
-    const ProgrammerFields& Fields() const { return fields_; }
-    // The field's widget; none before the page is first shown.
-    QLineEdit* Field(ProgField field) const { return edits_[Index(field)]; }
-
 protected:
     // Inv and the shift and rotate buttons; the other buttons are the main window's.
     void OnCommand(int commandId) override;

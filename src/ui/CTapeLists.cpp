@@ -8,7 +8,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 
-#include "store/Tape.h"
+#include "store/CalculatorState.h"
 #include "ui/Commands.h"
 #include "ui/DialogUnits.h"
 #include "ui/QtTexts.h"
@@ -37,9 +37,9 @@ private:
 
 }  // namespace
 
-CTapeLists::CTapeLists(QWidget* window, const DialogUnits& units, Tape& tape)
+CTapeLists::CTapeLists(QWidget* window, const DialogUnits& units, CalculatorState& state)
     : QObject(window),
-      tape_(tape),
+      state_(state),
       expressions_(new QListWidget(window)),
       results_(new QListWidget(window)) {
     expressions_->setAccessibleName(Tr(TextId::NameExpressionTape));
@@ -72,27 +72,8 @@ CTapeLists::CTapeLists(QWidget* window, const DialogUnits& units, Tape& tape)
             [this] { OnSelectionChanged(expressions_); });
     connect(results_, &QListWidget::itemSelectionChanged, this,
             [this] { OnSelectionChanged(results_); });
-}
-
-void CTapeLists::File(const TapeEntry& entry) {
-    if (tape_.Push(entry)) {
-        while (expressions_->count() >= Tape::kCapacity) {
-            RemoveRow(expressions_->count() - 1);
-        }
-    }
-    InsertRow(0, entry);
-    emit changed();
-}
-
-void CTapeLists::Assign(std::vector<TapeEntry> entries) {
-    tape_.Assign(std::move(entries));
+    connect(&state_, &CalculatorState::tapeChanged, this, &CTapeLists::Show);
     Fill();
-}
-
-void CTapeLists::Clear() {
-    tape_.Clear();
-    Fill();
-    emit changed();
 }
 
 void CTapeLists::ClearAfterAsking() {
@@ -102,14 +83,30 @@ void CTapeLists::ClearAfterAsking() {
     question.setWindowModality(Qt::ApplicationModal);
     question.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     if (question.exec() == QMessageBox::Ok) {
-        Clear();
+        state_.ClearTape();
     }
 }
 
-void CTapeLists::InsertRow(int row, const TapeEntry& entry) {
-    const Guard guard(updating_);
-    expressions_->insertItem(row, RowText(entry.expression));
-    results_->insertItem(row, RowText(entry.result));
+void CTapeLists::Show(const TapeChange& change) {
+    const Tape& tape = state_.TapeEntries();
+    switch (change.kind) {
+        case TapeChange::Kind::Filed: {
+            // The oldest rows go first when the tape was full.
+            while (expressions_->count() >= tape.Size()) {
+                RemoveRow(expressions_->count() - 1);
+            }
+            const Guard guard(updating_);
+            expressions_->insertItem(0, RowText(tape.At(0).expression));
+            results_->insertItem(0, RowText(tape.At(0).result));
+            break;
+        }
+        case TapeChange::Kind::Removed:
+            RemoveRow(change.row);
+            break;
+        case TapeChange::Kind::Replaced:
+            Fill();
+            break;
+    }
 }
 
 void CTapeLists::RemoveRow(int row) {
@@ -122,7 +119,7 @@ void CTapeLists::Fill() {
     const Guard guard(updating_);
     expressions_->clear();
     results_->clear();
-    for (const TapeEntry& entry : tape_.Entries()) {
+    for (const TapeEntry& entry : state_.TapeEntries().Entries()) {
         expressions_->addItem(RowText(entry.expression));
         results_->addItem(RowText(entry.result));
     }
@@ -176,18 +173,14 @@ void CTapeLists::ShowMenu(const QPoint& viewportPos, const QPoint& globalPos) {
     QAction* copyAll = menu.addAction(Tr(TextId::TapeCopyAll));
     const QAction* chosen = menu.exec(globalPos);
     if (chosen == deleteItem) {
-        const int row = SelectedRow();
-        if (row >= 0 && row < tape_.Size()) {
-            tape_.Remove(row);
-            RemoveRow(row);
-            emit changed();
-        }
+        state_.Remove(SelectedRow());
     } else if (chosen == deleteAll) {
         emit commandRequested(kCmdDeleteAll);
     } else if (chosen == copyItem) {
-        QGuiApplication::clipboard()->setText(tape_.EntryClipboardText(SelectedRow()));
+        QGuiApplication::clipboard()->setText(
+            state_.TapeEntries().EntryClipboardText(SelectedRow()));
     } else if (chosen == copyAll) {
-        QGuiApplication::clipboard()->setText(tape_.AllClipboardText());
+        QGuiApplication::clipboard()->setText(state_.TapeEntries().AllClipboardText());
     }
 }
 
@@ -204,10 +197,10 @@ void CTapeLists::OnSelectionChanged(QListWidget* list) {
         return;
     }
     if (list == expressions_) {
-        emit expressionChosen(ExpressionFromTapeText(tape_.At(row).expression));
+        emit expressionChosen(ExpressionFromTapeText(state_.TapeEntries().At(row).expression));
         results_->setFocus(Qt::OtherFocusReason);
     } else {
-        emit resultChosen(tape_.At(row).result);
+        emit resultChosen(state_.TapeEntries().At(row).result);
         expressions_->setFocus(Qt::OtherFocusReason);
     }
 }

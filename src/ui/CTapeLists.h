@@ -1,13 +1,11 @@
 // The two list views of the tape: expressions on the left, results on the right, row i of
-// one beside row i of the other. They show the tape model and change it together with their
-// rows; their selection notifications report only the user's choices, never the program's own
-// changes. The expression list has the tape's context menu on the right mouse button.
+// one beside row i of the other. They show the state's tape and follow its changes; their
+// selection notifications report only the user's choices, never the program's own changes.
+// The expression list has the tape's context menu on the right mouse button.
 #pragma once
 
 #include <QObject>
 #include <QString>
-
-#include <vector>
 
 class QListWidget;
 class QPoint;
@@ -15,26 +13,20 @@ class QWidget;
 
 namespace quillex {
 
+class CalculatorState;
 class DialogUnits;
-class Tape;
-struct TapeEntry;
+struct TapeChange;
 
 class CTapeLists : public QObject {
     Q_OBJECT
 public:
     // Creates both lists as children of the window, placed in its dialog units, showing the
-    // tape, which must outlive them. The result list starts hidden; start-up shows it once the
-    // tape is loaded.
-    CTapeLists(QWidget* window, const DialogUnits& units, Tape& tape);
+    // state's tape. The result list starts hidden; start-up shows it once the tape is loaded.
+    CTapeLists(QWidget* window, const DialogUnits& units, CalculatorState& state);
 
     QListWidget* Expressions() const { return expressions_; }
     QListWidget* Results() const { return results_; }
 
-    // Files an entry at the top; beyond the tape's capacity the oldest entry falls off.
-    void File(const TapeEntry& entry);
-    // Replaces the whole tape.
-    void Assign(std::vector<TapeEntry> entries);
-    void Clear();
     // Empties the tape once the user has confirmed it.
     void ClearAfterAsking();
 
@@ -45,15 +37,13 @@ signals:
     void resultChosen(const QString& result);
     // A menu entry that runs a command of the window (Delete All, with its focus rule).
     void commandRequested(int commandId);
-    // An entry reached the tape or left it (not when the whole tape is assigned).
-    void changed();
 
 protected:
     // The right mouse button on the expression list opens the tape menu.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void InsertRow(int row, const TapeEntry& entry);
+    void Show(const TapeChange& change);
     void RemoveRow(int row);
     void Fill();
     // The selected row of the expression list, or -1.
@@ -64,7 +54,7 @@ private:
     void ShowMenu(const QPoint& viewportPos, const QPoint& globalPos);
     void OnSelectionChanged(QListWidget* list);
 
-    Tape& tape_;
+    CalculatorState& state_;
     QListWidget* expressions_;
     QListWidget* results_;
     bool updating_ = false;

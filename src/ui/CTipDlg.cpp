@@ -10,6 +10,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "store/CalculatorState.h"
 #include "store/TipOfTheDay.h"
 #include "ui/DialogUnits.h"
 #include "ui/QtTexts.h"
@@ -73,7 +74,7 @@ void DrawBulb(QPainter& p, const QRect& area) {
 
 }  // namespace
 
-CTipDlg::CTipDlg(TipOfTheDay& tips, int showAtStart, QWidget* parent)
+CTipDlg::CTipDlg(TipOfTheDay& tips, bool showAtStart, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
       tips_(tips),
@@ -94,7 +95,7 @@ CTipDlg::CTipDlg(TipOfTheDay& tips, int showAtStart, QWidget* parent)
 
     showBox_ = new QCheckBox(Tr(TextId::TipOfDayShowAtStart), this);
     showBox_->setAccessibleName(Tr(TextId::TipOfDayShowAtStart));
-    showBox_->setChecked(showAtStart_ != 0);
+    showBox_->setChecked(showAtStart_);
     units.Place(showBox_, 9, 157, 110, 10);
 
     next_ = new QPushButton(Tr(TextId::TipOfDayNext), this);
@@ -118,7 +119,7 @@ QString CTipDlg::TipText() const {
 }
 
 void CTipDlg::accept() {
-    showAtStart_ = showBox_->isChecked() ? 1 : 0;
+    showAtStart_ = showBox_->isChecked();
     QDialog::accept();
 }
 
@@ -126,7 +127,7 @@ void CTipDlg::NextTip() {
     if (!tips_.Next()) {
         ShowSeekFailure(this);
     }
-    showBox_->setChecked(showAtStart_ != 0);
+    showBox_->setChecked(showAtStart_);
     ShowTip();
 }
 
@@ -162,19 +163,26 @@ void CTipDlg::paintEvent(QPaintEvent* /*event*/) {
     p.drawRect(panel_.adjusted(0, 0, -1, -1));
 }
 
-bool ShowTipOfTheDay(int& showSplash, QWidget* parent) {
-    TipOfTheDay tips;
+void ShowTipOfTheDay(CalculatorState& state, QWidget* parent) {
+    const QString path = TipFilePath();
+    TipOfTheDay tips(path, StoredTipPosition(state.Values(), path));
+    // The place is kept before the dialog too, so that a Quit while it is open keeps it.
+    const auto keepPlace = [&] {
+        if (const std::optional<TipPosition> reached = tips.Reached()) {
+            KeepTipPosition(state, path, *reached);
+        }
+    };
+    keepPlace();
     if (tips.OpenSeekFailed()) {
         ShowSeekFailure(parent);
     }
-    if (showSplash == 0) {
-        return false;
+    if (!state.Values().showSplash) {
+        return;
     }
-    CTipDlg dialog(tips, showSplash, parent);
+    CTipDlg dialog(tips, true, parent);
     dialog.exec();
-    const bool changed = dialog.ShowAtStart() != showSplash;
-    showSplash = dialog.ShowAtStart();
-    return changed;
+    state.Set(&Settings::showSplash, dialog.ShowAtStart());
+    keepPlace();
 }
 
 }  // namespace quillex

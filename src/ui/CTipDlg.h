@@ -10,19 +10,18 @@ class QPushButton;
 
 namespace quillex {
 
+class CalculatorState;
 class TipOfTheDay;
 
 class CTipDlg : public QDialog {
     Q_OBJECT
 public:
-    // `showAtStart` is the stored setting; a value other than 0 shows the box checked.
-    CTipDlg(TipOfTheDay& tips, int showAtStart, QWidget* parent = nullptr);
+    // `showAtStart` is the stored setting, which the box shows.
+    CTipDlg(TipOfTheDay& tips, bool showAtStart, QWidget* parent = nullptr);
 
     // The setting to store: the box's state when the dialog was left with OK, otherwise the
     // value it was built with.
-    int ShowAtStart() const { return showAtStart_; }
-    // The text the panel shows.
-    QString TipText() const;
+    bool ShowAtStart() const { return showAtStart_; }
 
     // OK takes the box's state; the close box and Esc leave the setting as it was.
     void accept() override;
@@ -33,9 +32,11 @@ protected:
 private:
     void NextTip();
     void ShowTip();
+    // The text the panel shows.
+    QString TipText() const;
 
     TipOfTheDay& tips_;
-    int showAtStart_;
+    bool showAtStart_;
     QCheckBox* showBox_ = nullptr;
     QPushButton* next_ = nullptr;
     QRect panel_;     // the painted upper part
@@ -43,8 +44,8 @@ private:
     QRect textArea_;  // the tip, right of the strip and below the heading
 };
 
-// Runs at start-up: reads the next tip at every start, and shows it when `showSplash` is not 0.
-// The check box's choice is written back into `showSplash`; returns whether it changed.
-bool ShowTipOfTheDay(int& showSplash, QWidget* parent);
+// Runs at start-up: reads the next tip at every start and shows it when the settings say so.
+// The check box's choice and the place reached in the tip file go into the state.
+void ShowTipOfTheDay(CalculatorState& state, QWidget* parent);
 
 }  // namespace quillex

@@ -38,8 +38,6 @@ public:
     // Whether the desktop has a notification area at all.
     static bool IsAvailable();
 
-    QMenu* Menu() const { return menu_.get(); }
-
 signals:
     void openRequested();
     void optionsRequested();

@@ -7,6 +7,7 @@
 #include <QStyle>
 #include <QWidget>
 
+#include "store/CalculatorState.h"
 #include "ui/Docking.h"
 
 #include <vector>
@@ -20,13 +21,14 @@ constexpr unsigned kShowMaximised = 3;
 
 }  // namespace
 
-CWindowPlacement::CWindowPlacement(QWidget* window, const Settings& settings)
-    : QObject(window), window_(window), settings_(settings) {
+CWindowPlacement::CWindowPlacement(QWidget* window, CalculatorState& state)
+    : QObject(window), window_(window), state_(state) {
     window_->installEventFilter(this);
 }
 
-void CWindowPlacement::Restore(const LoadedPlacement& loaded) {
-    if (const std::optional<Placement> stored = ParsePlacement(loaded.windowPosition11)) {
+void CWindowPlacement::Restore() {
+    const Settings& loaded = state_.Values();
+    if (const std::optional<Placement> stored = ParsePlacement(loaded.windowPosition)) {
         // A position whose title strip cannot be reached (a screen that is gone, a window
         // pushed almost off the screen) would leave the window out of reach: the window is
         // then placed as on a first run.
@@ -48,7 +50,7 @@ void CWindowPlacement::FinishStartUp() {
 
 void CWindowPlacement::CentreOnScreen() {
     if (alreadyPlaced_) {
-        if (settings_.moveOnTop != 0) {
+        if (state_.Values().moveOnTop) {
             alreadyPlaced_ = false;
         }
         return;
@@ -66,7 +68,7 @@ void CWindowPlacement::CentreOnScreen() {
 }
 
 void CWindowPlacement::ApplyTopmost() {
-    const bool topmost = settings_.alwaysOnTop != 0;
+    const bool topmost = state_.Values().alwaysOnTop;
     if (window_->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == topmost) {
         return;
     }
@@ -104,19 +106,17 @@ bool CWindowPlacement::TitleStripOnScreen(const QWidget* window, const Placement
     return TitleStripReachable(strip, areas);
 }
 
-SavedPlacement CWindowPlacement::ForSaving() const {
-    SavedPlacement saved;
+void CWindowPlacement::Report() {
     const QRect frame = window_->frameGeometry();
-    saved.top = frame.top();
-    saved.left = frame.left();
-    saved.placement = Current(window_);
-    return saved;
+    state_.SetWindowPlace({frame.top(), frame.left(), Current(window_)});
 }
 
 bool CWindowPlacement::eventFilter(QObject* watched, QEvent* event) {
     if (watched == window_ && event->type() == QEvent::Move) {
         SnapToEdges();
-        emit moved();
+        Report();
+    } else if (watched == window_ && event->type() == QEvent::WindowStateChange) {
+        Report();
     }
     return QObject::eventFilter(watched, event);
 }

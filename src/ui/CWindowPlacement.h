@@ -1,6 +1,6 @@
 // Where the main window stands: the stored placement restored at start-up, the first-run
 // centring, topmost mode, the docking to the screen edges whenever the window is moved, and
-// the placement it is saved with.
+// the place it is saved with, which the state learns at every move.
 #pragma once
 
 #include <QObject>
@@ -8,39 +8,38 @@
 
 #include <optional>
 
-#include "store/Settings.h"
+#include "store/Placement.h"
 
 class QWidget;
 
 namespace quillex {
 
+class CalculatorState;
+
 class CWindowPlacement : public QObject {
     Q_OBJECT
 public:
-    // Watches the window's moves from now on. Reads the topmost and move-on-top settings.
-    CWindowPlacement(QWidget* window, const Settings& settings);
+    // Watches the window's moves from now on, and tells the state where the window stands.
+    // Reads the topmost and move-on-top settings.
+    CWindowPlacement(QWidget* window, CalculatorState& state);
 
     // Moves the window to the stored placement while the window still has the size it was
     // saved with and the position lies on a screen; centres it on a first run.
-    void Restore(const LoadedPlacement& loaded);
+    void Restore();
     // The end of start-up: the window counts as placed, and the first-run placement runs once
     // more (which then moves nothing).
     void FinishStartUp();
     // Makes the window topmost or not as the settings say.
     void ApplyTopmost();
 
-    // The frame position and placement to save.
-    SavedPlacement ForSaving() const;
+    // Tells the state where the window stands now.
+    void Report();
 
     // The placement of a window as it is saved: its frame position with its own size.
     static Placement Current(const QWidget* window);
     // Whether the title strip of a window moved to the stored placement would lie on a
     // screen, where the user can reach it and drag the window.
     static bool TitleStripOnScreen(const QWidget* window, const Placement& stored);
-
-signals:
-    // The window stands somewhere else now.
-    void moved();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -50,7 +49,7 @@ private:
     void SnapToEdges();
 
     QWidget* window_;
-    const Settings& settings_;
+    CalculatorState& state_;
     bool alreadyPlaced_ = false;
     bool docking_ = false;
     std::optional<QPoint> dockedFrom_;  // the position the last docking move started from

@@ -25,10 +25,12 @@ enum CommandId : int {
     kCmdMiniCalc,
     // One command per entry of the currency menu, in the order of the Euro table.
     kCmdCurrencyFirst = 200,
+    kCmdCurrencyLast = 210,
     // One command per key of the keypad page, in the order of the key table.
     kCmdKeypadFirst = 1000,
     // One command per button of the programmer page, in the order of its key table.
     kCmdProgrammerFirst = 1100,
+    kCmdProgrammerLast = 1199,
     // The logic page's operation buttons: and, or, xor, mod.
     kCmdLogicFirst = 1200,
     // The Units menu's entries (kCmdCatalogFirst) and the Converter menu's fixed entries

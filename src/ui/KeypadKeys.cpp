@@ -53,8 +53,8 @@ constexpr std::array kKeys = {
     KeypadKey{".", ".", false, TextId::KeypadTipPoint, 162, 49, kW, kH},
     KeypadKey{"x", "*", false, TextId::KeypadTipMultiply, 184, 49, kW, kH},
     // y = 68
-    KeypadKey{"Y", "Y", true, TextId::KeypadTipVariableY, 2, 68, 12, kH},
-    KeypadKey{"X", "X", true, TextId::KeypadTipVariableX, 57, 68, 12, kH},
+    KeypadKey{"Y", "Y", true, TextId::KeypadTipVariableY, 2, 68, 12, kH, KeyVariable::Y},
+    KeypadKey{"X", "X", true, TextId::KeypadTipVariableX, 57, 68, 12, kH, KeyVariable::X},
     KeypadKey{"A", "A", false, TextId::NoText, 119, 68, 14, kH},
     KeypadKey{"B", "B", false, TextId::NoText, 133, 68, 14, kH},
     KeypadKey{"C", "C", false, TextId::NoText, 147, 68, 14, kH},

@@ -9,6 +9,9 @@
 
 namespace quillex {
 
+// The keys that insert a variable have its field beside them.
+enum class KeyVariable { None, X, Y };
+
 struct KeypadKey {
     std::string_view label;
     std::string_view insert;
@@ -18,6 +21,7 @@ struct KeypadKey {
     int y;
     int width;
     int height;
+    KeyVariable variable = KeyVariable::None;
 };
 
 // In a fixed order: key i issues the command kCmdKeypadFirst + i.

@@ -1,18 +1,25 @@
-// Helpers of the window tests: finding widgets by their accessible name, showing a window so
-// that it has the keyboard focus, and answering message boxes.
+// Helpers of the window tests: finding widgets by their accessible name, a main window started
+// as the program starts it over a state the test reads, showing a window so that it has the
+// keyboard focus, and answering message boxes.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QString>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
 
 #include "store/CSettingsKey.h"
+#include "store/CalculatorState.h"
+#include "ui/CMainCalcDlg.h"
 #include "ui/QtTexts.h"
 
 namespace quillex {
@@ -54,6 +61,43 @@ inline void StartWithoutTip() {
         key.WriteString(QStringLiteral("0"), QStringLiteral("Options_ShowSplash"));
     }
     key.Close();
+}
+
+// A main window started as the program starts it, without the tip of the day, over a state of
+// its own; it reads the settings and the tape from the test's folders.
+struct StartedWindow {
+    StartedWindow() {
+        StartWithoutTip();
+        window.Initialise();
+    }
+    CalculatorState state;
+    CMainCalcDlg window{state};
+};
+
+// The main window's controls, by the names a screen reader gives them.
+inline QPlainTextEdit* ExpressionField(const QWidget& window) {
+    return Named<QPlainTextEdit>(window, TextId::NameExpression);
+}
+inline QLineEdit* ResultField(const QWidget& window) {
+    return Named<QLineEdit>(window, TextId::NameResult);
+}
+inline QListWidget* ExpressionTape(const QWidget& window) {
+    return Named<QListWidget>(window, TextId::NameExpressionTape);
+}
+inline QListWidget* ResultTape(const QWidget& window) {
+    return Named<QListWidget>(window, TextId::NameResultTape);
+}
+inline QTabWidget* Pages(const QWidget& window) {
+    return Named<QTabWidget>(window, TextId::NamePages);
+}
+// Shows a page by its tab, as a click on the tab does, so that it has built its controls.
+inline QWidget* ShowPage(const QWidget& window, TextId tab) {
+    QTabWidget* pages = Pages(window);
+    QWidget* page = Named<QWidget>(pages, tab);
+    if (pages != nullptr && page != nullptr) {
+        pages->setCurrentWidget(page);
+    }
+    return page;
 }
 
 inline bool ShowActive(QWidget* window) {
