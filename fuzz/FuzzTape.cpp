@@ -24,7 +24,7 @@
 #include <optional>
 #include <vector>
 
-#include "store/Settings.h"
+#include "store/Placement.h"
 #include "store/TapeFile.h"
 
 namespace {

@@ -3,8 +3,9 @@
 // values have changed, in one write that replaces it whole.
 #pragma once
 
-#include <QMap>
 #include <QString>
+
+#include "store/IniText.h"
 
 namespace quillex {
 
@@ -35,18 +36,16 @@ public:
     // Saves and closes; closing twice is harmless. False when the values could not be written.
     bool Close();
 
-    // Every value by name; a name with a '/' is a value of the section before it.
-    const QMap<QString, QString>& Values() const { return values_; }
+    // Every value by name, to read and to change; a name with a '/' is a value of the
+    // section before it.
+    const IniValues& Values() const { return values_; }
+    IniValues& Values() { return values_; }
 
 private:
     bool open_ = false;
     QString path_;
-    QMap<QString, QString> values_;
-    QMap<QString, QString> inFile_;  // what the file holds, as read or last written
+    IniValues values_;
+    IniValues inFile_;  // what the file holds, as read or last written
 };
-
-// The INI text of the values, in the form QSettings gives them: the general section first,
-// then the others by name, and within each section the values by name.
-QByteArray IniText(const QMap<QString, QString>& values);
 
 }  // namespace quillex

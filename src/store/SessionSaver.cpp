@@ -1,6 +1,7 @@
 #include "store/SessionSaver.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStringList>
 
 #include <cstdio>
@@ -31,14 +32,17 @@ SessionSaver::SessionSaver(CalculatorState& state, QObject* parent)
 void SessionSaver::LoadSettings() {
     settings_.Open(SettingsFilePath());
     Settings loaded;
-    quillex::LoadSettings(settings_, loaded);
+    quillex::LoadSettings(settings_.Values(), loaded);
     state_.Load(loaded);
 }
 
 void SessionSaver::LoadTape() {
-    if (std::optional<std::vector<TapeEntry>> entries = quillex::LoadTape(TapeFilePath())) {
+    const QString path = TapeFilePath();
+    if (std::optional<std::vector<TapeEntry>> entries = quillex::LoadTape(path)) {
         state_.LoadTape(*entries);
         tapeInFile_ = std::move(entries);
+    } else if (const QFileInfo file(path); file.isFile() && file.size() == 0) {
+        tapeInFile_.emplace();
     }
 }
 
@@ -61,7 +65,7 @@ void SessionSaver::SaveAll() {
 
 void SessionSaver::SaveSettingsNow() {
     settingsTimer_.stop();
-    SaveSettings(settings_, state_.Values());
+    SaveSettings(settings_.Values(), state_.Values());
     Note(SettingsFilePath(), settings_.Save());
 }
 

@@ -5,7 +5,6 @@
 #include <string_view>
 #include <type_traits>
 
-#include "store/CSettingsKey.h"
 #include "text/NumberText.h"
 
 namespace quillex {
@@ -130,19 +129,19 @@ std::span<const SettingField> SettingFields() {
     return kSettingFields;
 }
 
-void LoadSettings(const CSettingsKey& key, Settings& settings) {
+void LoadSettings(const IniValues& stored, Settings& settings) {
     for (const SettingField& field : SettingFields()) {
-        QString text;
-        if (field.read != nullptr && key.ReadString(text, QString::fromLatin1(field.name))) {
-            field.read(settings, text);
+        const auto text = stored.constFind(QString::fromLatin1(field.name));
+        if (field.read != nullptr && text != stored.cend()) {
+            field.read(settings, *text);
         }
     }
 }
 
-void SaveSettings(CSettingsKey& key, const Settings& settings) {
+void SaveSettings(IniValues& stored, const Settings& settings) {
     for (const SettingField& field : SettingFields()) {
         if (const std::optional<QString> text = field.write(settings)) {
-            key.WriteString(*text, QString::fromLatin1(field.name));
+            stored.insert(QString::fromLatin1(field.name), *text);
         }
     }
 }

@@ -8,10 +8,9 @@
 #include <span>
 
 #include "engine/ResultFormat.h"
+#include "store/IniText.h"
 
 namespace quillex {
-
-class CSettingsKey;
 
 // "Mode": whether results reach the programmer page. Nothing but the file sets it.
 enum class ResultHandOver : int {
@@ -78,8 +77,8 @@ struct SettingField {
 std::span<const SettingField> SettingFields();
 
 // Reads every value that is read; missing values keep what the settings hold.
-void LoadSettings(const CSettingsKey& key, Settings& settings);
-// Writes every value that is written.
-void SaveSettings(CSettingsKey& key, const Settings& settings);
+void LoadSettings(const IniValues& stored, Settings& settings);
+// Writes every value that is written; other values stay.
+void SaveSettings(IniValues& stored, const Settings& settings);
 
 }  // namespace quillex

@@ -1,19 +1,31 @@
 #include "store/CSettingsKey.h"
 #include "store/CalcSettingsFrom.h"
+#include "store/IniText.h"
+#include "store/Placement.h"
 #include "store/Settings.h"
 
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStringList>
 #include <QTemporaryDir>
 
 #include <climits>
 
+#include <sys/stat.h>
+
 namespace quillex {
 namespace {
+
+QByteArray FileContent(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    return file.readAll();
+}
 
 class SettingsTest : public testing::Test {
 protected:
@@ -33,14 +45,11 @@ protected:
         return text;
     }
 
-    Settings Load(LoadedPlacement* placement = nullptr) {
+    Settings Load() {
         CSettingsKey key;
         EXPECT_TRUE(key.Open(Path()));
         Settings settings;
-        const LoadedPlacement loaded = LoadSettings(key, settings);
-        if (placement != nullptr) {
-            *placement = loaded;
-        }
+        LoadSettings(key.Values(), settings);
         return settings;
     }
 
@@ -112,6 +121,140 @@ TEST_F(SettingsTest, StoredFormIsIgnoredWhenReading) {
     EXPECT_EQ(Read("Digits"), QStringLiteral("12abc"));
 }
 
+// What QSettings reads from a file, every value as text as the settings always read it.
+// A copy is read, since QSettings keeps what it wrote itself.
+IniValues ReadWithQSettings(const QString& path) {
+    const QString copy = path + QStringLiteral(".copy");
+    QFile::remove(copy);
+    QFile::copy(path, copy);
+    const QSettings qt(copy, QSettings::IniFormat);
+    IniValues values;
+    for (const QString& name : qt.allKeys()) {
+        const QVariant value = qt.value(name);
+        QStringList parts;
+        for (const QVariant& part :
+             value.typeId() == QMetaType::QVariantList ? value.toList() : QVariantList{value}) {
+            parts << (part.typeId() == QMetaType::QByteArray ? QString::fromUtf8(part.toByteArray())
+                      : part.typeId() == QMetaType::QStringList ? part.toStringList().join(u',')
+                                                                : part.toString());
+        }
+        values.insert(name, parts.join(u','));
+    }
+    // A value without a name is none: QSettings lists it but cannot read it.
+    values.remove(QString());
+    return values;
+}
+
+// The file is written in the form QSettings writes and reads, whatever the texts and names
+// hold: the same bytes for the same values, and the same values read back.
+TEST_F(SettingsTest, FileTakesTheFormQSettingsWrites) {
+    const QStringList texts = {
+        QStringLiteral("plain"),
+        QStringLiteral(" lead"),
+        QStringLiteral("trail "),
+        QStringLiteral("a,b;c=d"),
+        QStringLiteral("@at"),
+        QStringLiteral("@@"),
+        QStringLiteral("\"q\" \\"),
+        QStringLiteral("\t\n\r\a\b\f\v"),
+        QString::fromUtf8("äöü € 漢"),
+        QString::fromUtf16(u"\U0001F600 pair"),
+        QString(QChar(0x1F)) + "1a",
+        QString(QChar(0x7F)),
+        QString(QChar(0xD800)) + "x",
+        QString(QChar(0)) + "0f",
+        QString(),
+        QStringLiteral("@ByteArray(x)"),
+    };
+    const QStringList names = {
+        QStringLiteral("Digits"),           QStringLiteral("Tip/FilePos"),
+        QStringLiteral("Tip.en/TimeStamp"), QStringLiteral("a b/c%d/e"),
+        QString::fromUtf8("Größe/ä€"),      QStringLiteral("general/x"),
+    };
+    QMap<QString, QString> values;
+    const QString reference = dir_.filePath(QStringLiteral("reference.conf"));
+    {
+        QSettings qt(reference, QSettings::IniFormat);
+        for (int i = 0; i < texts.size(); ++i) {
+            const QString name = names[i % names.size()] + QString::number(i);
+            values.insert(name, texts[i]);
+            qt.setValue(name, texts[i]);
+        }
+    }
+    EXPECT_EQ(IniText(values), FileContent(reference));
+    CSettingsKey key;
+    ASSERT_TRUE(key.Open(reference));
+    EXPECT_EQ(key.Values(), ReadWithQSettings(reference));
+}
+
+// Files as a hand or another version may leave them read as QSettings reads them.
+TEST_F(SettingsTest, ReadsWhatQSettingsReads) {
+    QList<QByteArray> files = {
+        "a = 1 \nb=  spaced  \nc=\"quoted \" tail \nd=x;comment\n;e=1\n  f=2",
+        "[General]\nx=1,2, 3 ,\"4,5\"\n[Tip]\nFilePos=7\n[general]\ny=@@at\n[%General]\nz=1",
+        "k=\\x41\\x4a2 \\101\\0 \\q\\\n\\r\\t end\\\nl=\"multi\nline\"\nm=a\\",
+        "[a%20b\\c]\nk%3D=v\n[Sec]\nk=1\n[Sec]\nk=2\nj=3\n[Unclosed\nu=1",
+        "\xef\xbb\xbf"
+        "bom=1\r\nwin=2\r\n\r\nmac=3\rlast=\xc3\xa4\xe2\x82\xac\"\xc3\"x",
+        "r=@Rect(1 2 3 4)\ns=@Size(1 2)\np=@Point(1)\ni=@Invalid()\nb=@ByteArray(\xc3\xa4)\n"
+        "t=@String(a)\nv=@Variant(junk)\nl=@x,@@y,z\nw=\"a\"\"b\" c",
+        "=empty key\nnovalue\n k = \" v \" \n[ spaced ]\nq=1\n",
+    };
+    for (const QString& name :
+         QDir(QStringLiteral(QUILLEX_FUZZ_DIR "/corpus-settings")).entryList(QDir::Files)) {
+        QFile corpus(QStringLiteral(QUILLEX_FUZZ_DIR "/corpus-settings/") + name);
+        ASSERT_TRUE(corpus.open(QIODevice::ReadOnly));
+        files << corpus.readAll();
+    }
+    for (int i = 0; i < files.size(); ++i) {
+        const QString path = dir_.filePath(QStringLiteral("hand%1.conf").arg(i));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(files[i]);
+        file.close();
+        EXPECT_EQ(ParseIni(files[i]), ReadWithQSettings(path)) << files[i].toStdString();
+    }
+}
+
+// A save writes the file only when a value differs from what it holds, and says why it could
+// not write one; the file then keeps what it held.
+TEST_F(SettingsTest, SavesOnlyChangesAndTellsWhyNot) {
+    CSettingsKey key;
+    ASSERT_TRUE(key.Open(Path()));
+    EXPECT_TRUE(key.Save().isEmpty());
+    EXPECT_FALSE(QFile::exists(Path()));
+    key.WriteString(QStringLiteral("4"), QStringLiteral("Digits"));
+    EXPECT_TRUE(key.Save().isEmpty());
+    const QDateTime written = QFileInfo(Path()).lastModified();
+    QFile::remove(Path());
+    key.WriteString(QStringLiteral("4"), QStringLiteral("Digits"));
+    EXPECT_TRUE(key.Save().isEmpty());
+    EXPECT_FALSE(QFile::exists(Path())) << "an unchanged value was written again";
+    EXPECT_TRUE(written.isValid());
+
+    // A folder where the file would go.
+    const QString blocked = dir_.filePath(QStringLiteral("file/settings.conf"));
+    WriteFile("not a folder");
+    ASSERT_TRUE(QFile::rename(Path(), dir_.filePath(QStringLiteral("file"))));
+    CSettingsKey unwritable;
+    ASSERT_TRUE(unwritable.Open(blocked));
+    unwritable.WriteString(QStringLiteral("1"), QStringLiteral("Digits"));
+    EXPECT_FALSE(unwritable.Save().isEmpty());
+    EXPECT_FALSE(unwritable.Close());
+}
+
+// Anything at the file's place that is no regular file reads as no file at all, at once.
+TEST_F(SettingsTest, OnlyARegularFileIsRead) {
+    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("settings.conf")));
+    CSettingsKey key;
+    ASSERT_TRUE(key.Open(Path()));
+    EXPECT_TRUE(key.Values().isEmpty());
+    const QString fifo = dir_.filePath(QStringLiteral("fifo.conf"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ASSERT_TRUE(key.Open(fifo));
+    EXPECT_TRUE(key.Values().isEmpty());
+}
+
 TEST_F(SettingsTest, DefaultKeyIsTheUsersConfigFile) {
     const QString expected = SettingsFilePath();
     EXPECT_EQ(expected, QDir(qEnvironmentVariable("XDG_CONFIG_HOME"))
@@ -133,48 +276,43 @@ TEST_F(SettingsTest, DefaultKeyIsTheUsersConfigFile) {
 Settings Unusual() {
     Settings s;
     s.decimals = 4;
-    s.displayStyle = 2;
+    s.displayStyle = kStyleExponent;
     s.euro = 7;
-    s.mode = 9;
-    s.stackExpression = 0;
+    s.mode = static_cast<ResultHandOver>(9);
+    s.stackExpression = false;
     s.widthIndex = 1;
     s.xText = QStringLiteral("3,5");
     s.yText = QString::fromUtf8("-2,25 €");
-    s.storeStack = 10;
-    s.alwaysOnTop = 11;
-    s.outPutWindow = 12;
-    s.toolTips = 13;
+    s.storeStack = false;
+    s.alwaysOnTop = false;
+    s.outPutWindow = AfterOptions::Hide;
+    s.toolTips = false;
     s.resultStyle = 5;
-    s.showSplash = 14;
-    s.thousands = 3;
-    s.converterShowAll = 15;
-    s.decimalComma = 16;
-    s.copyAlways = 17;
+    s.showSplash = false;
+    s.thousands = static_cast<ThousandsStyle>(3);
+    s.converterShowAll = false;
+    s.decimalComma = true;
+    s.copyAlways = true;
     s.moveWith = 18;
-    s.moveOnTop = 19;
-    s.fontName = QStringLiteral("Small Fonts");
-    s.fontSize = 7;
+    s.moveOnTop = false;
+    s.frameTop = 40;
+    s.frameLeft = -12;
+    s.windowPosition = QStringLiteral("0,1,-1,-1,-1,-1,-12,40,288,440");
     s.windowPositionMini = QStringLiteral("0,1,-1,-1,-1,-1,5,6,105,206");
+    s.firstRun = false;
+    s.tipFilePos = 421;
+    s.tipTimeStamp = QStringLiteral("Wed Dec  9 01:00:53 2026");
     return s;
 }
 
-QByteArray FileContent(const QString& path) {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    return file.readAll();
-}
-
-// The stored file, names, values and all, exactly as every earlier version wrote it.
+// The stored file, names, values and all, exactly as every earlier version wrote it; every
+// value that is read comes back.
 TEST_F(SettingsTest, SaveWritesTheStoredFormAndLoadsItBack) {
-    const Settings saved = Unusual();
-    SavedPlacement window;
-    window.top = 40;
-    window.left = -12;
-    window.placement = Placement{0, 1, -1, -1, -1, -1, -12, 40, 288, 440};
+    Settings saved = Unusual();
     {
         CSettingsKey key;
         ASSERT_TRUE(key.Open(Path()));
-        SaveSettings(key, saved, window);
+        SaveSettings(key.Values(), saved);
     }
     EXPECT_EQ(FileContent(Path()), QByteArray(R"([General]
 BinBase=1
@@ -182,21 +320,21 @@ Digits=4
 Euro=7
 Left=-12
 Mode=9
-Options_AlwaysOnTop=11
-Options_Converter_ShowAll=15
-Options_CopyAlways=17
+Options_AlwaysOnTop=0
+Options_Converter_ShowAll=0
+Options_CopyAlways=1
 Options_Euro=0
-Options_FontName4=Small Fonts
-Options_FontSize4=7
+Options_FontName4=Microsoft Sans Serif
+Options_FontSize4=8
 Options_KommaStyle=3
-Options_MoveOnTop=19
+Options_MoveOnTop=0
 Options_MoveWith=18
-Options_OutPutWindow=12
+Options_OutPutWindow=1
 Options_ResultStyle=5
-Options_ShowSplash=14
-Options_StoreStack=10
-Options_ToolTips=13
-Options_UseKomma=16
+Options_ShowSplash=0
+Options_StoreStack=0
+Options_ToolTips=0
+Options_UseKomma=1
 ShowAs=2
 StackExpression=0
 Top=40
@@ -205,37 +343,28 @@ WindowPosition1.1="0,1,-1,-1,-1,-1,-12,40,288,440"
 WindowPositionMini="0,1,-1,-1,-1,-1,5,6,105,206"
 XVal="3,5"
 YVal="-2,25 €"
-)"));
 
-    LoadedPlacement loaded;
-    const Settings s = Load(&loaded);
-    EXPECT_FALSE(loaded.firstRun);
-    EXPECT_EQ(loaded.windowPosition11, FormatPlacement(window.placement));
-    const Settings defaults;
-    for (const SettingField& field : SettingFields()) {
-        // What is never read comes back as its default: the store always sets the same font.
-        const Settings& expected = field.role == SettingRole::Stored ? saved : defaults;
-        if (field.number != nullptr) {
-            EXPECT_EQ(s.*field.number, expected.*field.number) << field.name;
-        } else if (field.text != nullptr) {
-            EXPECT_EQ(s.*field.text, expected.*field.text) << field.name;
-        }
-    }
+[Tip]
+FilePos=421
+TimeStamp=Wed Dec  9 01:00:53 2026
+)"));
+    // The frame's corner is written, never read.
+    saved.frameTop = 0;
+    saved.frameLeft = 0;
+    EXPECT_EQ(Load(), saved);
 }
 
-// A first run loads every default over whatever the settings held, and saving them writes the
-// defaults the file has always had.
+// A first run loads the defaults, and saving them writes the defaults the file has always had;
+// no tip place is written before a tip file was read.
 TEST_F(SettingsTest, EmptyStoreGivesTheDefaultsAndFirstRun) {
-    Settings settings = Unusual();
-    LoadedPlacement loaded;
+    const Settings settings = Load();
+    EXPECT_EQ(settings, Settings{});
+    EXPECT_TRUE(settings.firstRun);
     {
         CSettingsKey key;
         ASSERT_TRUE(key.Open(Path()));
-        loaded = LoadSettings(key, settings);
-        SaveSettings(key, settings, SavedPlacement{});
+        SaveSettings(key.Values(), settings);
     }
-    EXPECT_TRUE(loaded.firstRun);
-    EXPECT_TRUE(loaded.windowPosition11.isEmpty());
     EXPECT_EQ(FileContent(Path()), QByteArray(R"([General]
 BinBase=3
 Digits=0
@@ -260,21 +389,12 @@ Options_UseKomma=0
 ShowAs=0
 StackExpression=1
 Top=0
-WindowPosition="0,1,-1,-1,-1,-1,0,0,0,0"
-WindowPosition1.1="0,1,-1,-1,-1,-1,0,0,0,0"
+WindowPosition=
+WindowPosition1.1=
 WindowPositionMini=
 XVal=
 YVal=
 )"));
-    // A new Settings holds the same defaults as a first run.
-    const Settings fresh;
-    for (const SettingField& field : SettingFields()) {
-        if (field.number != nullptr) {
-            EXPECT_EQ(fresh.*field.number, settings.*field.number) << field.name;
-        } else if (field.text != nullptr) {
-            EXPECT_EQ(fresh.*field.text, settings.*field.text) << field.name;
-        }
-    }
 }
 
 TEST_F(SettingsTest, IntegersFollowTheAtolRule) {
@@ -287,10 +407,11 @@ TEST_F(SettingsTest, IntegersFollowTheAtolRule) {
     };
     for (const auto& c : cases) {
         WriteFile(QByteArray("[General]\nDigits=\"") + c.stored + "\"\nBinBase=\"" + c.stored +
-                  "\"\n");
+                  "\"\nOptions_StoreStack=\"" + c.stored + "\"\n");
         const Settings s = Load();
         EXPECT_EQ(s.decimals, c.expected) << c.stored;
         EXPECT_EQ(s.widthIndex, c.expected) << c.stored;
+        EXPECT_EQ(s.storeStack, c.expected != 0) << c.stored;
     }
 }
 
@@ -298,14 +419,13 @@ TEST_F(SettingsTest, IntegersFollowTheAtolRule) {
 TEST_F(SettingsTest, MissingValueTakesItsDefaultButEmptyReadsZero) {
     WriteFile(
         "[General]\nOptions_StoreStack=\nOptions_OutPutWindow=\nBinBase=7\nWindowPosition=\n");
-    LoadedPlacement loaded;
-    const Settings s = Load(&loaded);
-    EXPECT_EQ(s.storeStack, 0);
-    EXPECT_EQ(s.outPutWindow, 0);
-    EXPECT_EQ(s.alwaysOnTop, 1);
-    EXPECT_EQ(s.showSplash, 1);
+    const Settings s = Load();
+    EXPECT_FALSE(s.storeStack);
+    EXPECT_EQ(s.outPutWindow, static_cast<AfterOptions>(0));
+    EXPECT_TRUE(s.alwaysOnTop);
+    EXPECT_TRUE(s.showSplash);
     EXPECT_EQ(s.widthIndex, 7);
-    EXPECT_TRUE(loaded.firstRun);
+    EXPECT_TRUE(s.firstRun);
 }
 
 TEST(CalcSettingsFromTest, TakesTheCalculationsValuesAndAnyOtherWidthAsThirtyTwoBits) {
@@ -313,9 +433,9 @@ TEST(CalcSettingsFromTest, TakesTheCalculationsValuesAndAnyOtherWidthAsThirtyTwo
     s.xText = QString::fromUtf8("2,5 €");
     s.yText = QStringLiteral("-1");
     s.decimals = 3;
-    s.displayStyle = 2;
-    s.thousands = 1;
-    s.decimalComma = 7;
+    s.displayStyle = kStyleExponent;
+    s.thousands = kThousandsPoints;
+    s.decimalComma = true;
     const CalcSettings calc = CalcSettingsFrom(s);
     EXPECT_EQ(calc.xText, "2,5 \x80");
     EXPECT_EQ(calc.yText, "-1");
