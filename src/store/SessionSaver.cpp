@@ -65,6 +65,7 @@ void SessionSaver::SaveAll() {
 
 void SessionSaver::SaveSettingsNow() {
     settingsTimer_.stop();
+    emit savingSettings();
     SaveSettings(settings_.Values(), state_.Values());
     Note(SettingsFilePath(), settings_.Save());
 }

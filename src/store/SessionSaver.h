@@ -42,6 +42,9 @@ public:
     QString ReportFailures() const;
 
 signals:
+    // The settings are about to be written: what is known only at that moment (where the
+    // window stands) goes into the state now.
+    void savingSettings();
     // A file could not be written, for the first time since it was last written: the report
     // as ReportFailures gives it.
     void saveFailed(const QString& report);

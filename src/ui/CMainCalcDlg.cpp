@@ -59,6 +59,7 @@ CMainCalcDlg::CMainCalcDlg(CalculatorState& state, QWidget* parent)
     setSizeGripEnabled(false);
     placement_ = new CWindowPlacement(this, state_);
     saver_ = new SessionSaver(state_, this);
+    connect(saver_, &SessionSaver::savingSettings, placement_, &CWindowPlacement::Report);
     // After the action that failed has run to its end.
     connect(
         saver_, &SessionSaver::saveFailed, this,
@@ -193,7 +194,6 @@ void CMainCalcDlg::CreatePages() {
 void CMainCalcDlg::SaveAll() {
     // Before start-up has loaded them, saving would replace the stored settings by defaults.
     if (!quitting_ && ready_) {
-        placement_->Report();
         saver_->SaveAll();
     }
 }
@@ -218,7 +218,6 @@ void CMainCalcDlg::Quit(QuitAsked asked) {
         return;
     }
     finished_ = true;
-    placement_->Report();
     saver_->SaveAll();
     const bool saved = ReportSaveFailures(asked == QuitAsked::ByUser);
     tray_->ShowIcon(0);
