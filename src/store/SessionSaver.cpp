@@ -52,7 +52,9 @@ void SessionSaver::Follow() {
 }
 
 void SessionSaver::OnChanged() {
-    if (state_.Values().storeStack) {
+    // A tape that was not read is written at the end in any case; before that, only once it
+    // holds an entry.
+    if (state_.Values().storeStack && (tapeInFile_ || state_.TapeEntries().Size() > 0)) {
         SaveTapeNow();
     }
     settingsTimer_.start();

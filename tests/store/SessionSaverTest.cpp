@@ -86,7 +86,9 @@ TEST_F(SessionSaverTest, AnnouncesAFailureOnceAndReportsItUntilSaved) {
     EXPECT_TRUE(failed.at(0).at(0).toString().contains(QStringLiteral("Stack.psz")));
 
     // The settings folder's place taken by a file.
-    QFile blocker(QFileInfo(SettingsFilePath()).path());
+    const QFileInfo folder(QFileInfo(SettingsFilePath()).path());
+    ASSERT_TRUE(QDir().mkpath(folder.path()));
+    QFile blocker(folder.filePath());
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     state_.Set(&Settings::decimals, 5);
