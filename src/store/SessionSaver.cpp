@@ -1,6 +1,7 @@
 #include "store/SessionSaver.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStringList>
 
 #include <cstdio>
@@ -36,7 +37,13 @@ void SessionSaver::LoadSettings() {
 }
 
 void SessionSaver::LoadTape() {
-    if (std::optional<std::vector<TapeEntry>> entries = quillex::LoadTape(TapeFilePath())) {
+    const QString path = TapeFilePath();
+    std::optional<std::vector<TapeEntry>> entries = quillex::LoadTape(path);
+    // An empty file holds the empty tape: saving that tape again would write nothing new.
+    if (!entries && QFileInfo(path).isFile() && QFileInfo(path).size() == 0) {
+        entries.emplace();
+    }
+    if (entries) {
         state_.LoadTape(*entries);
         tapeInFile_ = std::move(entries);
     }
