@@ -1,43 +1,45 @@
 // The main window driven as a user would: simulated keys and clicks on Qt's offscreen
-// platform, message boxes and menus answered by the test.
+// platform, message boxes and menus answered by the test, widgets found by the names a screen
+// reader gives them. What is checked is what the user sees, what the calculator's state holds
+// and what reaches the files.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
-#include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
-#include <QTimer>
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "bases/ProgrammerFields.h"
+#include "engine/BitWidth.h"
 #include "engine/Calculation.h"
 #include "store/CSettingsKey.h"
+#include "store/Placement.h"
 #include "store/TapeFile.h"
-#include "ui/CConstantsPage.h"
-#include "ui/CConverterPage.h"
+#include "store/TipOfTheDay.h"
 #include "ui/CInfoDlg.h"
-#include "ui/CKeypadPage.h"
-#include "ui/CLogicPage.h"
 #include "ui/CMainCalcDlg.h"
 #include "ui/COptionsDlg.h"
-#include "ui/CPageTabCtrl.h"
-#include "ui/CProgrammerPage.h"
 #include "ui/CTrayIcon.h"
 #include "ui/Commands.h"
 #include "ui/Help.h"
@@ -48,62 +50,26 @@
 namespace quillex {
 namespace {
 
-QString Stored(const char* name) {
-    CSettingsKey key;
-    key.Open();
-    QString text;
-    key.ReadString(text, QString::fromLatin1(name));
-    return text;
-}
-
-void Store(const char* name, const char* text) {
-    CSettingsKey key;
-    key.Open();
-    key.WriteString(QString::fromLatin1(text), QString::fromLatin1(name));
-    key.Close();
-}
-
 // What the result field shows for an input, computed without a window.
 QString Expected(const std::string& input) {
     ExprEngine engine;
     return QString::fromStdString(Calculate(engine, input, CalcSettings{}).resultText);
 }
 
-// Chooses the entry with the given text in the next popup menu; records all entries.
-class MenuChooser {
-public:
-    explicit MenuChooser(QString choice) : choice_(std::move(choice)) {
-        QTimer::singleShot(0, [this] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            if (menu == nullptr) {
-                return;
-            }
-            opened = true;
-            for (QAction* action : menu->actions()) {
-                entries << (action->isSeparator() ? QStringLiteral("-") : action->text());
-                if (action->text() == choice_) {
-                    menu->setActiveAction(action);
-                }
-            }
-            QTest::keyClick(menu, Qt::Key_Return);
-        });
-    }
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
-    bool opened = false;
-    QStringList entries;
+// When the file was last written, as a text that a failure can show.
+std::string Modified(const QString& path) {
+    return QFileInfo(path).lastModified().toUTC().toString(Qt::ISODate).toStdString();
+}
 
-private:
-    QString choice_;
-};
-
-// Hands the next modal dialog to `act` once it runs, then closes it.
-void WithNextModal(std::function<void(QDialog*)> act) {
-    QTimer::singleShot(0, [act = std::move(act)] {
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            act(dialog);
-            dialog->done(QDialog::Accepted);
-        }
-    });
+void WriteFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(content);
 }
 
 QStringList opened;
@@ -120,27 +86,33 @@ protected:
         QGuiApplication::clipboard()->clear();
     }
     void TearDown() override {
-        window_.reset();
+        started_.reset();
+        ResumeEventLoops();
         QFile::remove(TapeFilePath());
         QFile::remove(SettingsFilePath());
+        QFile::remove(QStringLiteral("Tips.gr"));
     }
 
-    CMainCalcDlg& Start(const std::function<void(Settings&)>& adjust = {}) {
-        StartWithoutTip();
-        window_ = std::make_unique<CMainCalcDlg>();
-        window_->Initialise();
-        if (adjust) {
-            adjust(window_->CurrentSettings());
+    // Starts a new main window as the program starts, after the previous one has gone and the
+    // given values have been written into the settings file.
+    CMainCalcDlg& Start(std::initializer_list<std::pair<const char*, const char*>> stored = {}) {
+        started_.reset();
+        for (const auto& [name, text] : stored) {
+            StoreSetting(name, text);
         }
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
-        return *window_;
+        started_ = std::make_unique<StartedWindow>();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&started_->window));
+        return started_->window;
     }
+    CMainCalcDlg& Window() const { return started_->window; }
+    const CalculatorState& State() const { return started_->state; }
+    const Tape& Filed() const { return State().TapeEntries(); }
 
-    QPlainTextEdit* Expression() const { return window_->ExpressionField(); }
+    QPlainTextEdit* Expression() const { return ExpressionField(Window()); }
     QString ExpressionText() const { return Expression()->toPlainText(); }
-    QString ResultText() const { return window_->ResultField()->text(); }
-    QListWidget* ExpressionTape() const { return window_->ExpressionTape(); }
-    QListWidget* ResultTape() const { return window_->ResultTape(); }
+    QString ResultText() const { return ResultField(Window())->text(); }
+    QListWidget* Expressions() const { return ExpressionTape(Window()); }
+    QListWidget* Results() const { return ResultTape(Window()); }
 
     void Type(const char* text) { QTest::keyClicks(Expression(), QString::fromUtf8(text)); }
     void Enter() { QTest::keyClick(Expression(), Qt::Key_Return); }
@@ -148,56 +120,54 @@ protected:
         Expression()->setPlainText(QString::fromUtf8(text));
         Enter();
     }
-
-    QAbstractButton* Button(QWidget* parent, const QString& name) const {
-        return Named<QAbstractButton>(parent, name);
+    void Quit() {
+        Window().HandleCommand(kCmdQuit);
+        ResumeEventLoops();
     }
 
-    bool HiddenOrMinimised() const { return !window_->isVisible() || window_->isMinimized(); }
+    bool HiddenOrMinimised() const { return !Window().isVisible() || Window().isMinimized(); }
 
     void RightClickExpressionTape(const QPoint& at) {
-        QTest::mousePress(ExpressionTape()->viewport(), Qt::RightButton, {}, at);
+        QTest::mousePress(Expressions()->viewport(), Qt::RightButton, {}, at);
     }
     QPoint BelowLastEntry() const {
         const QRect last =
-            ExpressionTape()->visualItemRect(ExpressionTape()->item(ExpressionTape()->count() - 1));
+            Expressions()->visualItemRect(Expressions()->item(Expressions()->count() - 1));
         return {last.center().x(), last.bottom() + 5};
     }
 
-    // Clicks the tab, as the user chooses a page.
-    void ShowTab(int index) {
-        QTabBar* bar = window_->Tabs()->tabBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
-        ASSERT_EQ(window_->Tabs()->currentIndex(), index);
+    // Clicks the page's tab, as the user chooses a page, and gives the page.
+    QWidget* ClickTab(TextId tab) {
+        QTabWidget* pages = Pages(Window());
+        QWidget* page = Named<QWidget>(pages, tab);
+        const int index = pages->indexOf(page);
+        QTest::mouseClick(pages->tabBar(), Qt::LeftButton, {},
+                          pages->tabBar()->tabRect(index).center());
+        EXPECT_EQ(pages->currentIndex(), index);
+        return page;
     }
-    QLineEdit* PageField(QWidget* page, const char* name) const {
-        return Named<QLineEdit>(page, QString::fromLatin1(name));
-    }
+    QWidget* Programmer() const { return Named<QWidget>(Pages(Window()), TextId::TabProgrammer); }
     QString Binary(const char* name) const {
-        return PageField(window_->ProgrammerPage(), name)->text();
+        return Named<QLineEdit>(Programmer(), QString::fromLatin1(name))->text();
     }
-    void TypeIntoPage(QWidget* page, const char* name, const char* text) {
-        QLineEdit* field = PageField(page, name);
+    void ClickBinary(const char* name) { Click(*Programmer(), QString::fromLatin1(name)); }
+    void TypeInto(QLineEdit* field, const char* text) {
         QTest::mouseClick(field, Qt::LeftButton);
-        ASSERT_TRUE(field->hasFocus()) << name;
+        ASSERT_TRUE(field->hasFocus()) << field->accessibleName().toStdString();
         field->selectAll();
         QTest::keyClicks(field, QString::fromLatin1(text));
     }
-    void ClickBinary(const char* name) {
-        QTest::mouseClick(Button(window_->ProgrammerPage(), QString::fromLatin1(name)),
-                          Qt::LeftButton);
-    }
 
-    std::unique_ptr<CMainCalcDlg> window_;
+    std::unique_ptr<StartedWindow> started_;
 };
 
 TEST_F(MainWindowTest, StartsWithCaptionEmptyTapeAndNoInput) {
     CMainCalcDlg& window = Start();
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Omnivex Calculator"));
     EXPECT_EQ(ResultText(), QStringLiteral("Keine Eingabe"));
-    EXPECT_EQ(ExpressionTape()->count(), 0);
-    EXPECT_TRUE(ResultTape()->isVisible());
-    EXPECT_EQ(window.CurrentSettings().stackExpression, 0);
+    EXPECT_EQ(Expressions()->count(), 0);
+    EXPECT_TRUE(Results()->isVisible());
+    EXPECT_FALSE(State().Values().stackExpression);
     EXPECT_EQ(QApplication::focusWidget(), Expression());
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
 }
@@ -206,35 +176,35 @@ TEST_F(MainWindowTest, TypingEvaluatesAndEnterFilesAtTheTop) {
     Start();
     Type("2*pi");
     EXPECT_EQ(ResultText(), QStringLiteral("6.2831853071796"));
-    EXPECT_NEAR(window_->LastResult(), 6.2831853071796, 1e-12);
+    EXPECT_NEAR(State().Last().value, 6.2831853071796, 1e-12);
     Enter();
-    ASSERT_EQ(ExpressionTape()->count(), 1);
-    EXPECT_EQ(ExpressionTape()->item(0)->text(), QStringLiteral("2*pi"));
-    EXPECT_EQ(ResultTape()->item(0)->text(), QStringLiteral("6.2831853071796"));
+    ASSERT_EQ(Expressions()->count(), 1);
+    EXPECT_EQ(Expressions()->item(0)->text(), QStringLiteral("2*pi"));
+    EXPECT_EQ(Results()->item(0)->text(), QStringLiteral("6.2831853071796"));
     EXPECT_EQ(ExpressionText(), QString());
     EXPECT_EQ(ResultText(), QStringLiteral("Keine Eingabe"));
 
     Type("1,5*2");
     Enter();
-    EXPECT_EQ(ExpressionTape()->item(0)->text(), QStringLiteral("1,5*2"));
-    EXPECT_EQ(ResultTape()->item(0)->text(), QStringLiteral("3"));
-    EXPECT_EQ(ExpressionTape()->item(1)->text(), QStringLiteral("2*pi"));
+    EXPECT_EQ(Expressions()->item(0)->text(), QStringLiteral("1,5*2"));
+    EXPECT_EQ(Results()->item(0)->text(), QStringLiteral("3"));
+    EXPECT_EQ(Expressions()->item(1)->text(), QStringLiteral("2*pi"));
 
     // Enter on an empty field files nothing.
     Enter();
-    EXPECT_EQ(window_->TapeModel().Size(), 2);
+    EXPECT_EQ(Filed().Size(), 2);
 }
 
 TEST_F(MainWindowTest, FailedEvaluationKeepsTheLastResultAndIsFiledLikeOne) {
     Start();
     Type("4*2");
     Type("+");
-    EXPECT_EQ(window_->LastResult(), 8);
-    EXPECT_NE(ResultText(), QStringLiteral("8"));
+    EXPECT_EQ(State().Last().value, 8);
+    EXPECT_FALSE(State().Last().succeeded);
     EXPECT_EQ(ResultText(), QStringLiteral("Anweisung unvollst."));
     Enter();
     // Cut at the point with nothing after it, as a number would be.
-    EXPECT_EQ(window_->TapeModel().At(0).result, QStringLiteral("Anweisung unvollst"));
+    EXPECT_EQ(Filed().At(0).result, QStringLiteral("Anweisung unvollst"));
 }
 
 TEST_F(MainWindowTest, TooLongInputBringsOneBoxAndIsCut) {
@@ -274,7 +244,7 @@ TEST_F(MainWindowTest, TooLongInputBringsOneBoxAndIsCut) {
         // Going on with the cut text brings no further box.
         Enter();
         EXPECT_EQ(boxes.count, 1) << way.how;
-        EXPECT_EQ(window_->TapeModel().At(0).expression, ones.left(125));
+        EXPECT_EQ(Filed().At(0).expression, ones.left(125));
     }
 }
 
@@ -313,10 +283,9 @@ TEST_F(MainWindowTest, ALongExpressionOnTheTapeCanBeScrolledToAndIsNotCut) {
     Start();
     File("1111111111+2222222222+3333333333+4444444444+5555555555+6666666666");
     File("1");
-    QListWidget* tape = window_->ExpressionTape();
     QCoreApplication::processEvents();  // the list lays out its rows later
-    EXPECT_EQ(tape->textElideMode(), Qt::ElideNone);
-    EXPECT_GT(tape->horizontalScrollBar()->maximum(), 0);
+    EXPECT_EQ(Expressions()->textElideMode(), Qt::ElideNone);
+    EXPECT_GT(Expressions()->horizontalScrollBar()->maximum(), 0);
 }
 
 TEST_F(MainWindowTest, FullTapeDropsTheOldest) {
@@ -324,38 +293,36 @@ TEST_F(MainWindowTest, FullTapeDropsTheOldest) {
     for (int i = 0; i <= 100; ++i) {
         File(std::to_string(i).c_str());
     }
-    ASSERT_EQ(window_->TapeModel().Size(), 100);
-    EXPECT_EQ(ExpressionTape()->count(), 100);
-    EXPECT_EQ(ResultTape()->count(), 100);
-    EXPECT_EQ(ExpressionTape()->item(0)->text(), QStringLiteral("100"));
-    EXPECT_EQ(ExpressionTape()->item(99)->text(), QStringLiteral("1"));
-    EXPECT_EQ(ResultTape()->item(99)->text(), QStringLiteral("1"));
+    ASSERT_EQ(Filed().Size(), 100);
+    EXPECT_EQ(Expressions()->count(), 100);
+    EXPECT_EQ(Results()->count(), 100);
+    EXPECT_EQ(Expressions()->item(0)->text(), QStringLiteral("100"));
+    EXPECT_EQ(Expressions()->item(99)->text(), QStringLiteral("1"));
+    EXPECT_EQ(Results()->item(99)->text(), QStringLiteral("1"));
 }
 
 TEST_F(MainWindowTest, FiledResultsAreNormalised) {
     const struct {
-        int thousands, style, digits;
+        const char* thousands;
+        const char* style;
+        const char* digits;
         const char* input;
         const char* shown;
         const char* filed;
     } cases[] = {
-        {1, 0, 0, "1234,5", "1.234,5", "1234.5"},
-        {2, 0, 0, "1234567.5", "1,234,567.5", "1234567.5"},
-        {0, 1, 6, "7", "7.000000", "7"},
-        {0, 1, 2, "12.5", "12.50", "12.50"},
+        {"1", "0", "0", "1234,5", "1.234,5", "1234.5"},
+        {"2", "0", "0", "1234567.5", "1,234,567.5", "1234567.5"},
+        {"0", "1", "6", "7", "7.000000", "7"},
+        {"0", "1", "2", "12.5", "12.50", "12.50"},
     };
     for (const auto& c : cases) {
         QFile::remove(TapeFilePath());
-        Start([&](Settings& s) {
-            s.thousands = c.thousands;
-            s.displayStyle = c.style;
-            s.decimals = c.digits;
-        });
+        Start({{"Options_KommaStyle", c.thousands}, {"ShowAs", c.style}, {"Digits", c.digits}});
         Type(c.input);
         EXPECT_EQ(ResultText(), QString::fromUtf8(c.shown)) << c.input;
         Enter();
-        ASSERT_EQ(ResultTape()->count(), 1);
-        EXPECT_EQ(ResultTape()->item(0)->text(), QString::fromUtf8(c.filed)) << c.input;
+        ASSERT_EQ(Results()->count(), 1);
+        EXPECT_EQ(Results()->item(0)->text(), QString::fromUtf8(c.filed)) << c.input;
     }
 }
 
@@ -363,13 +330,13 @@ TEST_F(MainWindowTest, DeleteRemovesTheLastCharacterAndEvaluates) {
     Start();
     Type("12+34");
     Expression()->moveCursor(QTextCursor::Start);  // not the character at the caret
-    QTest::mouseClick(Button(window_.get(), Tr(TextId::TipDelete)), Qt::LeftButton);
+    Click(Window(), TextId::TipDelete);
     EXPECT_EQ(ExpressionText(), QStringLiteral("12+3"));
     EXPECT_EQ(ResultText(), QStringLiteral("15"));
     EXPECT_EQ(Expression()->textCursor().position(), 4);
     Expression()->setPlainText(QStringLiteral("7"));
-    window_->HandleCommand(kCmdDelete);
-    window_->HandleCommand(kCmdDelete);
+    Click(Window(), TextId::TipDelete);
+    Click(Window(), TextId::TipDelete);
     EXPECT_EQ(ExpressionText(), QString());
     EXPECT_EQ(ResultText(), QStringLiteral("Keine Eingabe"));
 }
@@ -384,25 +351,25 @@ TEST_F(MainWindowTest, DeleteAllEmptiesTheFieldOrTheTapeByFocus) {
     QTest::keyClick(Expression(), Qt::Key_Escape);
     EXPECT_EQ(ExpressionText(), QString());
     EXPECT_EQ(ResultText(), QStringLiteral("Keine Eingabe"));
-    EXPECT_EQ(window_->TapeModel().Size(), 2);
-    EXPECT_TRUE(window_->isVisible());
-    EXPECT_FALSE(window_->isMinimized());
+    EXPECT_EQ(Filed().Size(), 2);
+    EXPECT_TRUE(Window().isVisible());
+    EXPECT_FALSE(Window().isMinimized());
 
     // Esc in a tape list: the tape goes, the field stays.
     Type("6");
-    ResultTape()->setFocus();
-    QTest::keyClick(ResultTape(), Qt::Key_Escape);
-    EXPECT_EQ(window_->TapeModel().Size(), 0);
-    EXPECT_EQ(ExpressionTape()->count(), 0);
-    EXPECT_EQ(ResultTape()->count(), 0);
+    Results()->setFocus();
+    QTest::keyClick(Results(), Qt::Key_Escape);
+    EXPECT_EQ(Filed().Size(), 0);
+    EXPECT_EQ(Expressions()->count(), 0);
+    EXPECT_EQ(Results()->count(), 0);
     EXPECT_EQ(ExpressionText(), QStringLiteral("6"));
     EXPECT_EQ(QApplication::focusWidget(), Expression());
 
     // The button follows the same rule.
     File("3+3");
-    ExpressionTape()->setFocus();
-    QTest::mouseClick(Button(window_.get(), Tr(TextId::TipDeleteAll)), Qt::LeftButton);
-    EXPECT_EQ(window_->TapeModel().Size(), 0);
+    Expressions()->setFocus();
+    Click(Window(), TextId::TipDeleteAll);
+    EXPECT_EQ(Filed().Size(), 0);
 }
 
 TEST_F(MainWindowTest, DeleteTheTapeAsksFirst) {
@@ -410,19 +377,19 @@ TEST_F(MainWindowTest, DeleteTheTapeAsksFirst) {
     File("1+1");
     {
         BoxAnswerer boxes(QMessageBox::Cancel);
-        QTest::mouseClick(Button(window_.get(), Tr(TextId::TipDeleteStack)), Qt::LeftButton);
+        Click(Window(), TextId::TipDeleteStack);
         EXPECT_EQ(boxes.count, 1);
         EXPECT_EQ(boxes.text, QStringLiteral("Wollen sie wirklich den gesamten Stack löschen ?"));
         EXPECT_EQ(boxes.caption, QStringLiteral("Info"));
         EXPECT_EQ(boxes.buttons, QMessageBox::Ok | QMessageBox::Cancel);
-        EXPECT_EQ(window_->TapeModel().Size(), 1);
+        EXPECT_EQ(Filed().Size(), 1);
     }
     BoxAnswerer boxes(QMessageBox::Ok);
-    window_->HandleCommand(kCmdDeleteStack);
+    Click(Window(), TextId::TipDeleteStack);
     EXPECT_EQ(boxes.count, 1);
-    EXPECT_EQ(window_->TapeModel().Size(), 0);
-    EXPECT_EQ(ExpressionTape()->count(), 0);
-    EXPECT_EQ(ResultTape()->count(), 0);
+    EXPECT_EQ(Filed().Size(), 0);
+    EXPECT_EQ(Expressions()->count(), 0);
+    EXPECT_EQ(Results()->count(), 0);
 }
 
 TEST_F(MainWindowTest, SelectingTapeEntries) {
@@ -432,20 +399,20 @@ TEST_F(MainWindowTest, SelectingTapeEntries) {
     Type("3");
 
     // An expression entry comes back into the field with its result.
-    const QRect second = ExpressionTape()->visualItemRect(ExpressionTape()->item(1));
-    QTest::mouseClick(ExpressionTape()->viewport(), Qt::LeftButton, {}, second.center());
+    const QRect second = Expressions()->visualItemRect(Expressions()->item(1));
+    QTest::mouseClick(Expressions()->viewport(), Qt::LeftButton, {}, second.center());
     EXPECT_EQ(ExpressionText(), QStringLiteral("2*pi"));
     EXPECT_EQ(ResultText(), QStringLiteral("6.2831853071796"));
-    EXPECT_EQ(QApplication::focusWidget(), ResultTape());
+    EXPECT_EQ(QApplication::focusWidget(), Results());
 
     // A result entry is inserted at the caret.
     Expression()->setPlainText(QStringLiteral("10+"));
     Expression()->moveCursor(QTextCursor::End);
-    const QRect first = ResultTape()->visualItemRect(ResultTape()->item(0));
-    QTest::mouseClick(ResultTape()->viewport(), Qt::LeftButton, {}, first.center());
+    const QRect first = Results()->visualItemRect(Results()->item(0));
+    QTest::mouseClick(Results()->viewport(), Qt::LeftButton, {}, first.center());
     EXPECT_EQ(ExpressionText(), QStringLiteral("10+2"));
     EXPECT_EQ(ResultText(), QStringLiteral("12"));
-    EXPECT_EQ(QApplication::focusWidget(), ExpressionTape());
+    EXPECT_EQ(QApplication::focusWidget(), Expressions());
 }
 
 TEST_F(MainWindowTest, TapeMenuCopiesAndDeletes) {
@@ -475,20 +442,20 @@ TEST_F(MainWindowTest, TapeMenuCopiesAndDeletes) {
                   QStringLiteral("10/4 = 2.5\r\n2*3 = 6\r\n1+1 = 2\r\n"));
     }
     {
-        const QRect second = ExpressionTape()->visualItemRect(ExpressionTape()->item(1));
+        const QRect second = Expressions()->visualItemRect(Expressions()->item(1));
         MenuChooser chooser(QStringLiteral("Berechnung löschen"));
         RightClickExpressionTape(second.center());
-        ASSERT_EQ(window_->TapeModel().Size(), 2);
-        EXPECT_EQ(ExpressionTape()->item(1)->text(), QStringLiteral("1+1"));
-        EXPECT_EQ(ResultTape()->item(1)->text(), QStringLiteral("2"));
+        ASSERT_EQ(Filed().Size(), 2);
+        EXPECT_EQ(Expressions()->item(1)->text(), QStringLiteral("1+1"));
+        EXPECT_EQ(Results()->item(1)->text(), QStringLiteral("2"));
     }
     {
         // The tape list has the focus from the click, so the whole tape goes.
         Type("9");
         MenuChooser chooser(QStringLiteral("Alle Berechnungen löschen"));
         RightClickExpressionTape(BelowLastEntry());
-        EXPECT_EQ(window_->TapeModel().Size(), 0);
-        EXPECT_EQ(ResultTape()->count(), 0);
+        EXPECT_EQ(Filed().Size(), 0);
+        EXPECT_EQ(Results()->count(), 0);
         EXPECT_EQ(ExpressionText(), QStringLiteral("9"));
     }
     {
@@ -502,54 +469,45 @@ TEST_F(MainWindowTest, TapeMenuCopiesAndDeletes) {
 
 TEST_F(MainWindowTest, KeypadKeysInsertTheirTexts) {
     Start();
+    const QWidget& keypad = *Named<QWidget>(Pages(Window()), TextId::TabKeypad);
     for (const char* label : {"Sin", "3", "0", ")"}) {
-        QTest::mouseClick(Button(window_->KeypadPage(), QString::fromUtf8(label)), Qt::LeftButton);
+        Click(keypad, QString::fromUtf8(label));
     }
     EXPECT_EQ(ExpressionText(), QStringLiteral("sin(30)"));
     EXPECT_EQ(ResultText(), Expected("sin(30)"));
 
     // Every key's text replaces the selection.
-    const auto keys = KeypadKeys();
-    for (std::size_t i = 0; i < keys.size(); ++i) {
+    for (const KeypadKey& key : KeypadKeys()) {
         Expression()->setPlainText(QStringLiteral("ab"));
         Expression()->selectAll();
-        window_->HandleCommand(kCmdKeypadFirst + static_cast<int>(i));
-        EXPECT_EQ(ExpressionText().toStdString(), std::string(keys[i].insert)) << keys[i].label;
+        Click(keypad, FromUtf8(key.label));
+        EXPECT_EQ(ExpressionText(), FromUtf8(key.insert)) << key.label;
     }
-    // Command numbers past the last key do nothing.
-    Expression()->setPlainText(QStringLiteral("1"));
-    window_->HandleCommand(kCmdKeypadFirst + static_cast<int>(keys.size()));
-    EXPECT_EQ(ExpressionText(), QStringLiteral("1"));
 }
 
 TEST_F(MainWindowTest, KeyboardDigitsAndOperatorsReachTheExpressionField) {
     Start();
+    using Finder = QWidget* (*)(const QWidget&);
+    const Finder resultTape = [](const QWidget& w) -> QWidget* { return ResultTape(w); };
+    const Finder expressionTape = [](const QWidget& w) -> QWidget* { return ExpressionTape(w); };
+    const Finder resultField = [](const QWidget& w) -> QWidget* { return ResultField(w); };
     const struct {
         const char* what;
-        QWidget* (*target)(const CMainCalcDlg&);
+        Finder target;
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
         const char* expected;
     } cases[] = {
-        {"pad 5 in the result tape",
-         [](const CMainCalcDlg& w) -> QWidget* { return w.ResultTape(); }, Qt::Key_5,
-         Qt::KeypadModifier, "5"},
-        {"pad * in the expression tape",
-         [](const CMainCalcDlg& w) -> QWidget* { return w.ExpressionTape(); }, Qt::Key_Asterisk,
-         Qt::KeypadModifier, "*"},
-        {"pad / in the result field",
-         [](const CMainCalcDlg& w) -> QWidget* { return w.ResultField(); }, Qt::Key_Slash,
-         Qt::KeypadModifier, "/"},
-        {"main-block 7 in the expression tape",
-         [](const CMainCalcDlg& w) -> QWidget* { return w.ExpressionTape(); }, Qt::Key_7,
-         Qt::NoModifier, "7"},
-        {"pad 5 with Shift inserts nothing",
-         [](const CMainCalcDlg& w) -> QWidget* { return w.ResultTape(); }, Qt::Key_5,
+        {"pad 5 in the result tape", resultTape, Qt::Key_5, Qt::KeypadModifier, "5"},
+        {"pad * in the expression tape", expressionTape, Qt::Key_Asterisk, Qt::KeypadModifier, "*"},
+        {"pad / in the result field", resultField, Qt::Key_Slash, Qt::KeypadModifier, "/"},
+        {"main-block 7 in the expression tape", expressionTape, Qt::Key_7, Qt::NoModifier, "7"},
+        {"pad 5 with Shift inserts nothing", resultTape, Qt::Key_5,
          Qt::KeypadModifier | Qt::ShiftModifier, ""},
     };
     for (const auto& c : cases) {
         Expression()->clear();
-        QWidget* target = c.target(*window_);
+        QWidget* target = c.target(Window());
         target->setFocus();
         QTest::keyClick(target, c.key, c.modifiers);
         EXPECT_EQ(ExpressionText(), QString::fromUtf8(c.expected)) << c.what;
@@ -562,32 +520,32 @@ TEST_F(MainWindowTest, KeyboardDigitsAndOperatorsReachTheExpressionField) {
 TEST_F(MainWindowTest, EnterAndEscInAPageReachTheWindow) {
     Start();
     Type("2*pi");
-    QLineEdit* x = window_->KeypadPage()->XField();
+    auto* x = Named<QLineEdit>(Window(), TextId::NameXField);
     x->setFocus();
     QTest::keyClick(x, Qt::Key_Return);
-    ASSERT_EQ(window_->TapeModel().Size(), 1);
-    EXPECT_EQ(window_->TapeModel().At(0).expression, QStringLiteral("2*pi"));
+    ASSERT_EQ(Filed().Size(), 1);
+    EXPECT_EQ(Filed().At(0).expression, QStringLiteral("2*pi"));
 
     QTest::keyClick(x, Qt::Key_Escape);
     EXPECT_TRUE(HiddenOrMinimised());
-    EXPECT_EQ(window_->isVisible(), !CTrayIcon::IsAvailable());
+    EXPECT_EQ(Window().isVisible(), !CTrayIcon::IsAvailable());
 
-    window_->Open();
-    EXPECT_TRUE(window_->isVisible());
-    EXPECT_FALSE(window_->isMinimized());
+    Window().Open();
+    EXPECT_TRUE(Window().isVisible());
+    EXPECT_FALSE(Window().isMinimized());
 }
 
 TEST_F(MainWindowTest, XFieldFeedsTheEvaluation) {
     Start();
     Type("X*2");
-    QLineEdit* x = window_->KeypadPage()->XField();
+    auto* x = Named<QLineEdit>(Window(), TextId::NameXField);
     x->setFocus();
     QTest::keyClicks(x, QStringLiteral("2,5"));
     EXPECT_EQ(ResultText(), QStringLiteral("5"));
-    EXPECT_EQ(window_->CurrentSettings().xText, QStringLiteral("2,5"));
+    EXPECT_EQ(State().Values().xText, QStringLiteral("2,5"));
 
     // Clicking from X into Y evaluates once more, and the keys then go to Y, not elsewhere.
-    QLineEdit* y = window_->KeypadPage()->YField();
+    auto* y = Named<QLineEdit>(Window(), TextId::NameYField);
     QTest::mouseClick(y, Qt::LeftButton);
     EXPECT_EQ(QApplication::focusWidget(), y);
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("7"));
@@ -596,35 +554,87 @@ TEST_F(MainWindowTest, XFieldFeedsTheEvaluation) {
     EXPECT_EQ(ExpressionText(), QStringLiteral("X*2"));
 }
 
-// Whatever ends the program later, what was filed is on disk already.
-TEST_F(MainWindowTest, FilingAndDeletingReachTheTapeFileAtOnceWhileTheTapeIsKept) {
+// Whatever ends the program later, what was filed or deleted is on disk already; a setting
+// is there at the latest once the program has ended.
+TEST_F(MainWindowTest, TheTapeReachesItsFileAtOnceWhileItIsKeptAndSettingsAtQuit) {
     Start();
+    auto* style = Named<QComboBox>(Window(), TextId::NameDisplayStyle);
+    style->setFocus();
+    QTest::keyClick(style, Qt::Key_Down);
+    EXPECT_EQ(State().Values().displayStyle, kStyleFixed);
+
     File("1+1");
     File("2+2");
-    window_->close();
-    EXPECT_TRUE(HiddenOrMinimised());
     ASSERT_TRUE(LoadTape(TapeFilePath()).has_value());
     EXPECT_EQ(LoadTape(TapeFilePath())->size(), 2u);
     {
         BoxAnswerer boxes(QMessageBox::Ok);
-        window_->HandleCommand(kCmdDeleteStack);
+        Click(Window(), TextId::TipDeleteStack);
     }
     EXPECT_TRUE(QFile::exists(TapeFilePath()));
     EXPECT_FALSE(LoadTape(TapeFilePath()).has_value());  // an empty file
 
+    // Once the tape is no longer kept, filing leaves the disk alone.
     QFile::remove(TapeFilePath());
-    window_->CurrentSettings().storeStack = 0;
+    WithNextModal([](QDialog* options) { Click(*options, Tr(TextId::OptionsStoreStack)); });
+    Click(Window(), TextId::TipOptions);
+    EXPECT_FALSE(State().Values().storeStack);
     File("3+3");
     EXPECT_FALSE(QFile::exists(TapeFilePath()));
+
+    Window().close();
+    EXPECT_TRUE(HiddenOrMinimised());
+    Quit();
+    EXPECT_EQ(StoredSetting("ShowAs"), QStringLiteral("1"));
+    EXPECT_EQ(StoredSetting("Options_StoreStack"), QStringLiteral("0"));
+}
+
+// A start and a quit that change nothing leave the settings file and the tape file as they
+// were, but for the place in the tip file, which every start moves on to the next tip.
+TEST_F(MainWindowTest, AStartAndAQuitWriteNothingButTheTipsPlace) {
+    WriteFile(QStringLiteral("Tips.gr"), "First\nSecond\nThird\n");
+    Start();
+    Quit();
+    EXPECT_EQ(StoredSetting("Tip/FilePos"), QStringLiteral("6"));
+    const QString stamp = StoredSetting("Tip/TimeStamp");
+    EXPECT_FALSE(stamp.isEmpty());
+    const QByteArray first = Contents(SettingsFilePath());
+
+    Start();
+    Quit();
+    EXPECT_EQ(StoredSetting("Tip/FilePos"), QStringLiteral("13"));
+    EXPECT_EQ(StoredSetting("Tip/TimeStamp"), stamp);
+    EXPECT_EQ(Contents(SettingsFilePath()).replace("FilePos=13", "FilePos=6"), first);
+
+    // Without a tip file nothing moves on, and neither file is written again.
+    QFile::remove(QStringLiteral("Tips.gr"));
+    if (QFileInfo::exists(TipFilePath())) {
+        GTEST_SKIP() << "a tip file is installed at " << TipFilePath().toStdString();
+    }
+    const QDateTime longAgo(QDate(2001, 2, 3), QTime(4, 5, 6), Qt::UTC);
+    for (const QString& path : {SettingsFilePath(), TapeFilePath()}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite)) << path.toStdString();
+        ASSERT_TRUE(file.setFileTime(longAgo, QFileDevice::FileModificationTime));
+    }
+    const QByteArray before = Contents(SettingsFilePath());
+    Start();
+    Quit();
+    EXPECT_EQ(Contents(SettingsFilePath()), before);
+    EXPECT_EQ(Modified(SettingsFilePath()), "2001-02-03T04:05:06Z");
+    EXPECT_EQ(QFileInfo(TapeFilePath()).size(), 0);
+    EXPECT_EQ(Modified(TapeFilePath()), "2001-02-03T04:05:06Z");
 }
 
 // A save that fails keeps the old file and is told once, at Quit.
 TEST_F(MainWindowTest, AFailedSaveIsToldAtQuit) {
     Start();
-    QDir().mkpath(TapeFilePath());  // a folder where the tape file belongs cannot be replaced
+    // A folder where the tape file belongs cannot be replaced.
+    QFile::remove(TapeFilePath());
+    QDir().mkpath(TapeFilePath());
     File("1+1");
     BoxAnswerer boxes(QMessageBox::Ok);
-    window_->HandleCommand(kCmdQuit);
+    Quit();
     EXPECT_EQ(boxes.count, 1);
     EXPECT_NE(boxes.text.indexOf(QStringLiteral("Stack.psz")), -1);
     QDir().rmdir(TapeFilePath());
@@ -635,40 +645,39 @@ TEST_F(MainWindowTest, QuitSavesTapeAndSettingsAndTheNextStartRestoresThem) {
     File("1+1");
     File("2*3");
     File("10/4");
-    const QPoint placed = window_->pos() + QPoint(7, 11);
-    window_->move(placed);
+    const QPoint placed = Window().pos() + QPoint(7, 11);
+    Window().move(placed);
 
     // Quit from the background menu, with its entries in order.
     MenuChooser chooser(QStringLiteral("&Quillex schließen"));
-    QTest::mousePress(window_.get(), Qt::RightButton, {}, QPoint(1, 1));
+    QTest::mousePress(&Window(), Qt::RightButton, {}, QPoint(1, 1));
     ASSERT_TRUE(chooser.opened);
     EXPECT_EQ(chooser.entries, (QStringList{QStringLiteral("&Hilfe"), QStringLiteral("O&ptionen"),
                                             QStringLiteral("&Info Quillex..."), QStringLiteral("-"),
                                             QStringLiteral("&Quillex schließen")}));
-    EXPECT_FALSE(window_->isVisible());
+    EXPECT_FALSE(Window().isVisible());
 
     QFile tape(TapeFilePath());
     ASSERT_TRUE(tape.exists());
     EXPECT_EQ(tape.size(), 3 * kTapeRecordSize);
-    EXPECT_EQ(Stored("StackExpression"), QStringLiteral("0"));
-    EXPECT_EQ(Stored("Options_StoreStack"), QStringLiteral("1"));
-    EXPECT_FALSE(Stored("WindowPosition1.1").isEmpty());
-    EXPECT_EQ(Stored("WindowPosition"), Stored("WindowPosition1.1"));
+    EXPECT_EQ(StoredSetting("StackExpression"), QStringLiteral("0"));
+    EXPECT_EQ(StoredSetting("Options_StoreStack"), QStringLiteral("1"));
+    EXPECT_FALSE(StoredSetting("WindowPosition1.1").isEmpty());
+    EXPECT_EQ(StoredSetting("WindowPosition"), StoredSetting("WindowPosition1.1"));
 
     Start();
-    ASSERT_EQ(ExpressionTape()->count(), 3);
-    EXPECT_EQ(ExpressionTape()->item(0)->text(), QStringLiteral("10/4"));
-    EXPECT_EQ(ResultTape()->item(0)->text(), QStringLiteral("2.5"));
-    EXPECT_EQ(ExpressionTape()->item(2)->text(), QStringLiteral("1+1"));
-    EXPECT_EQ(window_->pos(), placed);
+    ASSERT_EQ(Expressions()->count(), 3);
+    EXPECT_EQ(Expressions()->item(0)->text(), QStringLiteral("10/4"));
+    EXPECT_EQ(Results()->item(0)->text(), QStringLiteral("2.5"));
+    EXPECT_EQ(Expressions()->item(2)->text(), QStringLiteral("1+1"));
+    EXPECT_EQ(Window().pos(), placed);
 }
 
 TEST_F(MainWindowTest, FirstRunCentresAndAStoredTapeStaysUnreadWithoutStoreStack) {
     ASSERT_TRUE(SaveTape(TapeFilePath(), {{QStringLiteral("1+1"), QStringLiteral("2")},
                                           {QStringLiteral("2+2"), QStringLiteral("4")}}));
-    Store("Options_StoreStack", "0");
-    CMainCalcDlg& window = Start();
-    EXPECT_EQ(ExpressionTape()->count(), 0);
+    CMainCalcDlg& window = Start({{"Options_StoreStack", "0"}});
+    EXPECT_EQ(Expressions()->count(), 0);
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     // The window is centred before it is first shown, when its frame is not known yet.
     const Point centre =
@@ -676,28 +685,28 @@ TEST_F(MainWindowTest, FirstRunCentresAndAStoredTapeStaysUnreadWithoutStoreStack
     EXPECT_EQ(window.pos(), QPoint(centre.x, centre.y));
 
     // The empty tape is still written at Quit.
-    window.HandleCommand(kCmdQuit);
+    Quit();
     EXPECT_EQ(QFile(TapeFilePath()).size(), 0);
 }
 
 TEST_F(MainWindowTest, SessionEndSavesWithoutEnding) {
     Start();
     File("1+1");
-    window_->SaveAll();
+    Window().SaveAll();
     EXPECT_EQ(QFile(TapeFilePath()).size(), kTapeRecordSize);
-    EXPECT_EQ(Stored("Options_StoreStack"), QStringLiteral("1"));
-    EXPECT_TRUE(window_->isVisible());
+    EXPECT_EQ(StoredSetting("Options_StoreStack"), QStringLiteral("1"));
+    EXPECT_TRUE(Window().isVisible());
     File("2+2");
-    window_->HandleCommand(kCmdQuit);
+    Quit();
     EXPECT_EQ(QFile(TapeFilePath()).size(), 2 * kTapeRecordSize);
     // After Quit the session end saves nothing more.
     QFile::remove(TapeFilePath());
-    window_->SaveAll();
+    Window().SaveAll();
     EXPECT_FALSE(QFile::exists(TapeFilePath()));
 }
 
 TEST_F(MainWindowTest, CopyAlwaysPutsEveryResultOnTheClipboard) {
-    Start([](Settings& s) { s.copyAlways = 1; });
+    Start({{"Options_CopyAlways", "1"}});
     Type("1+2");
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("3"));
     Type("+");
@@ -718,24 +727,23 @@ TEST_F(MainWindowTest, WithoutCopyAlwaysTheClipboardStays) {
 
 TEST_F(MainWindowTest, OptionsApplyTopmostAndTheOutputWindowRule) {
     Start();
-    EXPECT_TRUE(window_->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(Window().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     bool sawOptions = false;
     WithNextModal([&](QDialog* dialog) {
         sawOptions = qobject_cast<COptionsDlg*>(dialog) != nullptr;
-        if (QAbstractButton* onTop = Button(dialog, Tr(TextId::OptionsAlwaysOnTop))) {
-            onTop->click();
-        }
+        Click(*dialog, Tr(TextId::OptionsAlwaysOnTop));
     });
-    QTest::mouseClick(Button(window_.get(), Tr(TextId::TipOptions)), Qt::LeftButton);
+    Click(Window(), TextId::TipOptions);
     EXPECT_TRUE(sawOptions);
-    EXPECT_EQ(window_->CurrentSettings().alwaysOnTop, 0);
-    EXPECT_FALSE(window_->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_TRUE(window_->isVisible());
-    EXPECT_FALSE(window_->isMinimized());
+    EXPECT_FALSE(State().Values().alwaysOnTop);
+    EXPECT_FALSE(Window().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(Window().isVisible());
+    EXPECT_FALSE(Window().isMinimized());
 
-    window_->CurrentSettings().outPutWindow = 1;
+    // Only the file sets the window to hide after the options.
+    Start({{"Options_OutPutWindow", "1"}});
     WithNextModal([](QDialog*) {});
-    window_->HandleCommand(kCmdOptions);
+    Click(Window(), TextId::TipOptions);
     EXPECT_TRUE(HiddenOrMinimised());
 }
 
@@ -743,76 +751,72 @@ TEST_F(MainWindowTest, InfoAndHelpOpenFromTheirCommands) {
     Start();
     bool sawInfo = false;
     WithNextModal([&](QDialog* dialog) { sawInfo = qobject_cast<CInfoDlg*>(dialog) != nullptr; });
-    QTest::mouseClick(Button(window_.get(), Tr(TextId::TipInfo)), Qt::LeftButton);
+    Click(Window(), TextId::TipInfo);
     EXPECT_TRUE(sawInfo);
 
     QDir().mkpath(QStringLiteral("HTML_Help"));
-    QFile index(QStringLiteral("HTML_Help/HelpIndex.html"));
-    ASSERT_TRUE(index.open(QIODevice::WriteOnly));
-    index.close();
+    WriteFile(QStringLiteral("HTML_Help/HelpIndex.html"), {});
     opened.clear();
     SetOpenHandlerForTesting(&RecordOpen);
     MenuChooser chooser(QStringLiteral("&Hilfe"));
-    QTest::mousePress(window_.get(), Qt::RightButton, {}, QPoint(1, 1));
+    QTest::mousePress(&Window(), Qt::RightButton, {}, QPoint(1, 1));
     SetOpenHandlerForTesting(nullptr);
     ASSERT_EQ(opened.size(), 1);
     EXPECT_TRUE(opened.first().endsWith(QStringLiteral("HelpIndex.html")));
-    EXPECT_TRUE(window_->isVisible());
+    EXPECT_TRUE(Window().isVisible());
 }
 
+// Hiding is no quit: nothing is saved, and the window comes back as it was.
 TEST_F(MainWindowTest, HideButtonHidesAndOpenBringsItBack) {
     Start();
-    QTest::mouseClick(Button(window_.get(), Tr(TextId::TipHide)), Qt::LeftButton);
+    File("1+1");
+    QFile::remove(TapeFilePath());
+    Click(Window(), TextId::TipHide);
     EXPECT_TRUE(HiddenOrMinimised());
     EXPECT_FALSE(QFile::exists(TapeFilePath()));
-    window_->HandleCommand(kCmdOpen);
-    EXPECT_TRUE(window_->isVisible());
-    EXPECT_FALSE(window_->isMinimized());
+    Window().Open();
+    EXPECT_TRUE(Window().isVisible());
+    EXPECT_FALSE(Window().isMinimized());
 }
 
 TEST_F(MainWindowTest, ToggleHidesTheWindowInFrontAndBringsItBackOtherwise) {
     Start();
-    window_->Toggle();
+    Window().Toggle();
     EXPECT_TRUE(HiddenOrMinimised());
-    window_->Toggle();
+    Window().Toggle();
     EXPECT_FALSE(HiddenOrMinimised());
-    EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&Window()));
     // Shown but behind another window, it comes to the front instead of hiding.
     QWidget other;
     ASSERT_TRUE(ShowActive(&other));
-    window_->Toggle();
+    Window().Toggle();
     EXPECT_FALSE(HiddenOrMinimised());
-    EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&Window()));
 }
 
 TEST_F(MainWindowTest, PagesFollowTheKeypadAndBuildTheirControlsWhenFirstShown) {
     Start();
-    CPageTabCtrl* tabs = window_->Tabs();
-    ASSERT_EQ(tabs->count(), 5);
+    QTabWidget* pages = Pages(Window());
+    ASSERT_EQ(pages->count(), 5);
     const char* titles[] = {"Rechner", "Binär", "Binär II", "Umrechnung", "Einheiten"};
     for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(tabs->tabText(i), QString::fromUtf8(titles[i]));
+        EXPECT_EQ(pages->tabText(i), QString::fromUtf8(titles[i]));
     }
-    EXPECT_EQ(tabs->Page(1), window_->ProgrammerPage());
-    EXPECT_EQ(tabs->Page(2), window_->LogicPage());
-    EXPECT_EQ(tabs->Page(3), window_->ConverterPage());
-    EXPECT_EQ(tabs->Page(4), window_->ConstantsPage());
-    const auto built = [this] {
-        return std::vector<bool>{window_->ProgrammerPage()->Field(ProgField::Dec) != nullptr,
-                                 window_->LogicPage()->Field(LogicField::A) != nullptr,
-                                 window_->ConverterPage()->RegionList() != nullptr,
-                                 window_->ConstantsPage()->UnitField() != nullptr};
-    };
-    for (int tab = 1; tab < 5; ++tab) {
-        EXPECT_FALSE(built()[std::size_t(tab - 1)]) << tab;
-        ShowTab(tab);
-        EXPECT_TRUE(built()[std::size_t(tab - 1)]) << tab;
+    const TextId later[] = {TextId::TabProgrammer, TextId::TabLogic, TextId::TabConverter,
+                            TextId::TabConstants};
+    for (const TextId tab : later) {
+        SCOPED_TRACE(Tr(tab).toStdString());
+        const QWidget* page = Named<QWidget>(pages, tab);
+        ASSERT_NE(page, nullptr);
+        EXPECT_TRUE(page->findChildren<QWidget*>().isEmpty());
+        ClickTab(tab);
+        EXPECT_FALSE(page->findChildren<QWidget*>().isEmpty());
     }
 }
 
 TEST_F(MainWindowTest, EveryResultIsHandedToTheProgrammerPage) {
     Start();
-    ShowTab(1);
+    ClickTab(TextId::TabProgrammer);
     ClickBinary("8 Bit");
     Type("251");
     EXPECT_EQ(Binary("Bin"), QStringLiteral("1111 1011"));
@@ -855,7 +859,7 @@ TEST_F(MainWindowTest, EveryResultIsHandedToTheProgrammerPage) {
 TEST_F(MainWindowTest, ResultsReachTheProgrammerPageBeforeItIsShown) {
     Start();
     Type("65");
-    ShowTab(1);
+    ClickTab(TextId::TabProgrammer);
     EXPECT_EQ(Binary("Dec"), QStringLiteral("65"));
     EXPECT_EQ(Binary("Hex"), QStringLiteral("00000041"));
     EXPECT_EQ(Binary("AscII"), QStringLiteral("___A"));
@@ -863,27 +867,27 @@ TEST_F(MainWindowTest, ResultsReachTheProgrammerPageBeforeItIsShown) {
 }
 
 TEST_F(MainWindowTest, ModeTwoHandsNothingOver) {
-    Start([](Settings& s) { s.mode = 2; });
+    Start({{"Mode", "2"}});
     Type("65");
     EXPECT_EQ(ResultText(), QStringLiteral("65"));
-    ShowTab(1);
+    ClickTab(TextId::TabProgrammer);
     EXPECT_EQ(Binary("Dec"), QString());
     EXPECT_EQ(Binary("Hex"), QStringLiteral("00000000"));
 }
 
 TEST_F(MainWindowTest, TypingIntoTheProgrammerPageLeavesTheCalculatorAlone) {
     Start();
-    ShowTab(1);
+    ClickTab(TextId::TabProgrammer);
     ClickBinary("16 Bit");
-    TypeIntoPage(window_->ProgrammerPage(), "Roman", "MCMXCIV");
+    TypeInto(Named<QLineEdit>(Programmer(), QStringLiteral("Roman")), "MCMXCIV");
     EXPECT_EQ(Binary("Dec"), QStringLiteral("1994"));
     EXPECT_EQ(Binary("Hex"), QStringLiteral("07CA"));
     ClickBinary("8 Bit");
-    TypeIntoPage(window_->ProgrammerPage(), "Hex", "ff");
+    TypeInto(Named<QLineEdit>(Programmer(), QStringLiteral("Hex")), "ff");
     EXPECT_EQ(Binary("Dec"), QStringLiteral("255"));
     EXPECT_EQ(ExpressionText(), QString());
     EXPECT_EQ(ResultText(), QStringLiteral("Keine Eingabe"));
-    EXPECT_EQ(window_->TapeModel().Size(), 0);
+    EXPECT_EQ(Filed().Size(), 0);
 }
 
 TEST_F(MainWindowTest, TheStoredWidthIsAppliedAtStartUp) {
@@ -904,21 +908,23 @@ TEST_F(MainWindowTest, TheStoredWidthIsAppliedAtStartUp) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.stored == nullptr ? "none" : row.stored);
+        started_.reset();
         QFile::remove(SettingsFilePath());
         if (row.stored != nullptr) {
-            Store("BinBase", row.stored);
+            Start({{"BinBase", row.stored}});
+        } else {
+            Start();
         }
-        Start();
-        EXPECT_EQ(window_->CurrentSettings().widthIndex, row.index);
+        EXPECT_EQ(State().Values().widthIndex, row.index);
         EXPECT_EQ(ResultText(), QStringLiteral("Keine Eingabe"));
-        ShowTab(1);
+        ClickTab(TextId::TabProgrammer);
         EXPECT_EQ(Binary("Bin"), QString::fromLatin1(row.bin));
         EXPECT_EQ(Binary("Hex"), QString::fromLatin1(row.hex));
         EXPECT_EQ(Binary("Dec"), QString());
         EXPECT_EQ(Binary("AscII"), QString());
         EXPECT_EQ(Binary("2's"), QStringLiteral("0"));
         EXPECT_EQ(Binary("Roman"), QStringLiteral("0-3999"));
-        EXPECT_EQ(Button(window_->ProgrammerPage(), QString::fromLatin1(row.red))
+        EXPECT_EQ(Named<QAbstractButton>(Programmer(), QString::fromLatin1(row.red))
                       ->palette()
                       .color(QPalette::ButtonText),
                   QColor(255, 0, 0));
@@ -927,26 +933,26 @@ TEST_F(MainWindowTest, TheStoredWidthIsAppliedAtStartUp) {
 
 TEST_F(MainWindowTest, WidthButtonsStoreTheWidthAndEvaluateInIt) {
     Start();
-    ShowTab(1);
+    ClickTab(TextId::TabProgrammer);
     Type("not(0)");
     EXPECT_EQ(ResultText(), QStringLiteral("4294967295"));
     ClickBinary("8 Bit");
-    EXPECT_EQ(window_->CurrentSettings().widthIndex, 1);
+    EXPECT_EQ(State().Values().widthIndex, 1);
     EXPECT_EQ(ResultText(), QStringLiteral("255"));
     EXPECT_EQ(Binary("Dec"), QStringLiteral("255"));
     EXPECT_EQ(Binary("2's"), QStringLiteral("-1"));
     ClickBinary("4 Bit");
-    EXPECT_EQ(window_->CurrentSettings().widthIndex, 0);
+    EXPECT_EQ(State().Values().widthIndex, 0);
     EXPECT_EQ(ResultText(), QStringLiteral("15"));
     EXPECT_EQ(Binary("Bin"), QStringLiteral("1111"));
     ClickBinary("16 Bit");
-    window_->HandleCommand(kCmdQuit);
-    EXPECT_EQ(Stored("BinBase"), QStringLiteral("2"));
+    Quit();
+    EXPECT_EQ(StoredSetting("BinBase"), QStringLiteral("2"));
 }
 
 TEST_F(MainWindowTest, OperatorAndBaseButtonsInsertTheirTexts) {
     Start();
-    ShowTab(1);
+    ClickTab(TextId::TabProgrammer);
     const struct {
         const char* button;
         const char* inserted;
@@ -972,9 +978,11 @@ TEST_F(MainWindowTest, OperatorAndBaseButtonsInsertTheirTexts) {
     EXPECT_EQ(ResultText(), QStringLiteral("9"));
 }
 
+// They tell about the result of a fresh evaluation; without a number to tell about, the
+// result field shows that evaluation.
 TEST_F(MainWindowTest, SignGetBitAndParityReplaceTheResult) {
     Start();
-    ShowTab(1);
+    ClickTab(TextId::TabProgrammer);
     const struct {
         const char* width;
         const char* input;
@@ -988,6 +996,7 @@ TEST_F(MainWindowTest, SignGetBitAndParityReplaceTheResult) {
         {"32 Bit", "1024", "GetBit", "11 Bit Number"},
         {"32 Bit", "7", "Parity", "ODD"},
         {"32 Bit", "10", "Parity", "EVEN"},
+        {"32 Bit", "7*3+", "Parity", "Anweisung unvollst."},
         {"32 Bit", "", "Parity", "Keine Eingabe"},
     };
     for (const auto& row : rows) {
@@ -998,30 +1007,36 @@ TEST_F(MainWindowTest, SignGetBitAndParityReplaceTheResult) {
         EXPECT_EQ(ResultText(), QString::fromLatin1(row.result));
         EXPECT_EQ(ExpressionText(), QString::fromLatin1(row.input));
     }
+    // A key pressed twice tells the same, not about its own text.
+    Expression()->setPlainText(QStringLiteral("6"));
+    ClickBinary("Parity");
+    ClickBinary("Parity");
+    EXPECT_EQ(ResultText(), QStringLiteral("EVEN"));
 }
 
 TEST_F(MainWindowTest, TheLogicPageWorksOnItsOwn) {
     Start();
     Type("7");
-    ShowTab(2);
-    CLogicPage* logic = window_->LogicPage();
-    QComboBox* aBase = logic->BaseList(LogicField::A);
-    QTest::mouseClick(logic->Field(LogicField::A), Qt::LeftButton);
+    const QWidget& logic = *ClickTab(TextId::TabLogic);
+    const auto field = [&](TextId name) { return Named<QLineEdit>(logic, name); };
+    auto* aBase = Named<QComboBox>(logic, TextId::NameLogicABase);
+    QTest::mouseClick(field(TextId::NameLogicA), Qt::LeftButton);
     aBase->setFocus();
     QTest::keyClick(aBase, Qt::Key_End);
-    for (const LogicField field : {LogicField::A, LogicField::B, LogicField::Output}) {
-        EXPECT_EQ(logic->Field(field)->text(), QStringLiteral("00000000"));
+    for (const TextId name : {TextId::NameLogicA, TextId::NameLogicB, TextId::NameLogicOutput}) {
+        EXPECT_EQ(field(name)->text(), QStringLiteral("00000000"));
     }
-    EXPECT_EQ(logic->BaseList(LogicField::Output)->currentText(), QStringLiteral("Hex"));
-    TypeIntoPage(logic, "A", "FF");
-    TypeIntoPage(logic, "B", "0F");
+    EXPECT_EQ(Named<QComboBox>(logic, TextId::NameLogicOutputBase)->currentText(),
+              QStringLiteral("Hex"));
+    TypeInto(field(TextId::NameLogicA), "FF");
+    TypeInto(field(TextId::NameLogicB), "0F");
     const struct {
         const char* button;
         const char* output;
     } rows[] = {{"and", "0000000F"}, {"or", "000000FF"}, {"xor", "000000F0"}};
     for (const auto& row : rows) {
-        QTest::mouseClick(Button(logic, QString::fromLatin1(row.button)), Qt::LeftButton);
-        EXPECT_EQ(logic->Field(LogicField::Output)->text(), QString::fromLatin1(row.output));
+        Click(logic, QString::fromLatin1(row.button));
+        EXPECT_EQ(field(TextId::NameLogicOutput)->text(), QString::fromLatin1(row.output));
     }
     EXPECT_EQ(ExpressionText(), QStringLiteral("7"));
     EXPECT_EQ(ResultText(), QStringLiteral("7"));

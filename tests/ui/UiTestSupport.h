@@ -1,6 +1,7 @@
 // Helpers of the window tests: finding widgets by their accessible name, a main window started
 // as the program starts it over a state the test reads, showing a window so that it has the
-// keyboard focus, and answering message boxes.
+// keyboard focus, reading and writing the settings file, and answering message boxes, menus
+// and dialogs.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QString>
@@ -16,6 +18,9 @@
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
+
+#include <functional>
+#include <utility>
 
 #include "store/CSettingsKey.h"
 #include "store/CalculatorState.h"
@@ -49,6 +54,31 @@ T* Named(const QWidget* root, TextId name) {
 template <typename T = QWidget>
 T* Named(const QWidget& root, TextId name) {
     return Named<T>(&root, Tr(name));
+}
+
+// Clicks the button of the given name inside `root`, as the user does.
+template <typename Name>
+void Click(const QWidget& root, const Name& name) {
+    if (QAbstractButton* button = Named<QAbstractButton>(root, name)) {
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+}
+
+// A value of the settings file as it is on disk now; empty when it is not there.
+inline QString StoredSetting(const char* name) {
+    CSettingsKey key;
+    key.Open();
+    QString text;
+    key.ReadString(text, QString::fromLatin1(name));
+    return text;
+}
+
+// Writes a value into the settings file, as the user may before a start.
+inline void StoreSetting(const char* name, const char* text) {
+    CSettingsKey key;
+    key.Open();
+    key.WriteString(QString::fromUtf8(text), QString::fromLatin1(name));
+    key.Close();
 }
 
 // Lets the next main window start without the tip of the day, whose dialog would hold the
@@ -98,6 +128,52 @@ inline QWidget* ShowPage(const QWidget& window, TextId tab) {
         pages->setCurrentWidget(page);
     }
     return page;
+}
+
+// Chooses the entry with the given text in the next popup menu, once it is open, and records
+// all its entries ("-" for a separator).
+class MenuChooser {
+public:
+    explicit MenuChooser(QString choice) : choice_(std::move(choice)) {
+        QTimer::singleShot(0, &alive_, [this] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (menu == nullptr) {
+                return;
+            }
+            opened = true;
+            for (QAction* action : menu->actions()) {
+                entries << (action->isSeparator() ? QStringLiteral("-") : action->text());
+                if (action->text() == choice_) {
+                    menu->setActiveAction(action);
+                }
+            }
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+    }
+
+    bool opened = false;
+    QStringList entries;
+
+private:
+    QString choice_;
+    QObject alive_;  // ends the wait when the chooser goes before any menu opened
+};
+
+// Hands the next modal dialog to `act` once it runs, then closes it.
+inline void WithNextModal(std::function<void(QDialog*)> act) {
+    QTimer::singleShot(0, [act = std::move(act)] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            act(dialog);
+            dialog->done(QDialog::Accepted);
+        }
+    });
+}
+
+// Quit ends the program's main loop, and from then on every event loop (a menu's, a dialog's)
+// returns at once until a main loop runs again; one short run of it lets them run once more.
+inline void ResumeEventLoops() {
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    QCoreApplication::exec();
 }
 
 inline bool ShowActive(QWidget* window) {
