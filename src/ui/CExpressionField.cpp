@@ -1,5 +1,6 @@
 #include "ui/CExpressionField.h"
 
+#include <QFocusEvent>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QTextCursor>
@@ -99,7 +100,10 @@ void CExpressionField::TakeFocus() {
 }
 
 void CExpressionField::focusInEvent(QFocusEvent* event) {
-    emit focusEntering();
+    // A closing menu hands the focus back: it never went to another control.
+    if (event->reason() != Qt::PopupFocusReason) {
+        emit focusEntering();
+    }
     QPlainTextEdit::focusInEvent(event);
 }
 

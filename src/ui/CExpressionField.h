@@ -34,7 +34,7 @@ public:
 signals:
     // The text changed in any way but SetText.
     void edited();
-    // The field is about to get the keyboard focus.
+    // The field is about to get the keyboard focus; not when a closing menu hands it back.
     void focusEntering();
 
 protected:

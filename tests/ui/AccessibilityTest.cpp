@@ -17,6 +17,7 @@
 #include <memory>
 
 #include "store/CSettingsKey.h"
+#include "store/CalculatorState.h"
 #include "store/TapeFile.h"
 #include "store/TipOfTheDay.h"
 #include "ui/CInfoDlg.h"
@@ -101,26 +102,27 @@ protected:
 };
 
 TEST_P(AccessibilityTest, EveryPageOfTheMainWindow) {
-    StartWithoutTip();
-    CMainCalcDlg window;
-    window.Initialise();
+    StartedWindow started;
+    CMainCalcDlg& window = started.window;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    for (int tab = 0; tab < window.Tabs()->count(); ++tab) {
-        SCOPED_TRACE(tab);
-        window.Tabs()->setCurrentIndex(tab);
+    for (const TextId tab : {TextId::TabKeypad, TextId::TabProgrammer, TextId::TabLogic,
+                             TextId::TabConverter, TextId::TabConstants}) {
+        SCOPED_TRACE(Tr(tab).toStdString());
+        ASSERT_NE(ShowPage(window, tab), nullptr);
         // The window's own controls and at least a few of the page's.
         EXPECT_GT(ExpectNamedAndUnclipped(&window), 15);
     }
+    EXPECT_EQ(Pages(window)->count(), 5);
 }
 
 TEST_P(AccessibilityTest, EveryDialog) {
-    Settings settings;
-    TipOfTheDay tips;
+    CalculatorState state;
+    TipOfTheDay tips(TipFilePath(), TipPosition{});
     const std::function<std::unique_ptr<QDialog>()> dialogs[] = {
-        [&] { return std::make_unique<COptionsDlg>(settings); },
+        [&] { return std::make_unique<COptionsDlg>(state); },
         [] { return std::make_unique<CInfoDlg>(); },
         [] { return std::make_unique<CMiniCalcDlg>(2, QString()); },
-        [&] { return std::make_unique<CTipDlg>(tips, 1); },
+        [&] { return std::make_unique<CTipDlg>(tips, true); },
     };
     for (const auto& make : dialogs) {
         std::unique_ptr<QDialog> dialog = make();

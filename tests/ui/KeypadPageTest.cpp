@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-#include "store/Settings.h"
+#include "store/CalculatorState.h"
 #include "text/Texts.h"
 #include "ui/CKeypadPage.h"
 #include "ui/Commands.h"
@@ -37,6 +37,13 @@ const KeypadKey* FindKey(std::string_view label) {
         }
     }
     return nullptr;
+}
+
+QLineEdit* XField(const QWidget& page) {
+    return Named<QLineEdit>(page, TextId::NameXField);
+}
+QLineEdit* YField(const QWidget& page) {
+    return Named<QLineEdit>(page, TextId::NameYField);
 }
 
 TEST(KeypadKeys, EveryKeyOnceWithTipsExceptDigitsAndLetters) {
@@ -132,10 +139,12 @@ TEST(KeypadKeys, KeysLieOnThePageWithoutOverlapping) {
 }
 
 TEST(KeypadPage, EveryKeyIssuesItsCommandAndInsertsNothing) {
-    Settings settings;
-    settings.xText = QStringLiteral("2");
-    settings.yText = QStringLiteral("3");
-    CKeypadPage page(settings);
+    Settings stored;
+    stored.xText = QStringLiteral("2");
+    stored.yText = QStringLiteral("3");
+    CalculatorState state;
+    state.Load(stored);
+    CKeypadPage page(state);
     ASSERT_TRUE(ShowActive(&page));
     QSignalSpy commands(&page, &CTabPage::command);
     QSignalSpy evaluations(&page, &CKeypadPage::evaluateRequested);
@@ -155,13 +164,14 @@ TEST(KeypadPage, EveryKeyIssuesItsCommandAndInsertsNothing) {
         ASSERT_EQ(commands.count(), 1);
         EXPECT_EQ(commands.at(0).at(0).toInt(), kCmdKeypadFirst + static_cast<int>(i));
     }
-    EXPECT_EQ(page.XField()->text(), QStringLiteral("2"));
-    EXPECT_EQ(page.YField()->text(), QStringLiteral("3"));
+    EXPECT_EQ(XField(page)->text(), QStringLiteral("2"));
+    EXPECT_EQ(YField(page)->text(), QStringLiteral("3"));
     EXPECT_EQ(evaluations.count(), 0);
+    EXPECT_EQ(state.Values(), stored);
 }
 
 TEST(KeypadPage, TipsFollowTheLanguage) {
-    Settings settings;
+    CalculatorState state;
     struct Row {
         Language language;
         const char* label;
@@ -182,7 +192,7 @@ TEST(KeypadPage, TipsFollowTheLanguage) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.label);
         SetLanguage(row.language);
-        CKeypadPage page(settings);
+        CKeypadPage page(state);
         SetLanguage(Language::German);
         auto* button = Named<QPushButton>(&page, QString::fromUtf8(row.label));
         ASSERT_NE(button, nullptr);
@@ -191,11 +201,13 @@ TEST(KeypadPage, TipsFollowTheLanguage) {
 }
 
 TEST(KeypadPage, ListsShowAndStoreTheSettings) {
-    Settings settings;
-    settings.decimals = 3;
-    settings.displayStyle = 2;
-    settings.thousands = 1;
-    CKeypadPage page(settings);
+    Settings stored;
+    stored.decimals = 3;
+    stored.displayStyle = kStyleExponent;
+    stored.thousands = kThousandsPoints;
+    CalculatorState state;
+    state.Load(stored);
+    CKeypadPage page(state);
     ASSERT_TRUE(ShowActive(&page));
     auto* decimals = Named<QComboBox>(&page, TextId::NameDecimals);
     auto* style = Named<QComboBox>(&page, TextId::NameDisplayStyle);
@@ -212,26 +224,31 @@ TEST(KeypadPage, ListsShowAndStoreTheSettings) {
     EXPECT_EQ(thousands->currentIndex(), 1);
 
     QSignalSpy evaluations(&page, &CKeypadPage::evaluateRequested);
+    QSignalSpy changes(&state, &CalculatorState::changed);
     QTest::keyClick(decimals, Qt::Key_Down);
-    EXPECT_EQ(settings.decimals, 4);
+    EXPECT_EQ(state.Values().decimals, 4);
     QTest::keyClick(style, Qt::Key_Up);
-    EXPECT_EQ(settings.displayStyle, 1);
+    EXPECT_EQ(state.Values().displayStyle, kStyleFixed);
     QTest::keyClick(thousands, Qt::Key_Down);
-    EXPECT_EQ(settings.thousands, 2);
+    EXPECT_EQ(state.Values().thousands, kThousandsCommas);
     EXPECT_EQ(evaluations.count(), 3);
+    EXPECT_EQ(changes.count(), 3);
 
     // Setting a list from the program is no choice of the user.
     style->setCurrentIndex(3);
-    EXPECT_EQ(settings.displayStyle, 1);
+    EXPECT_EQ(state.Values().displayStyle, kStyleFixed);
     EXPECT_EQ(evaluations.count(), 3);
+    EXPECT_EQ(changes.count(), 3);
 }
 
 TEST(KeypadPage, ASettingOutsideTheListShowsTheFirstEntryThatIsUsedInstead) {
-    Settings settings;
-    settings.decimals = 99;
-    settings.displayStyle = -1;
-    settings.thousands = 3;
-    CKeypadPage page(settings);
+    Settings stored;
+    stored.decimals = 99;
+    stored.displayStyle = static_cast<DisplayStyle>(-1);
+    stored.thousands = static_cast<ThousandsStyle>(3);
+    CalculatorState state;
+    state.Load(stored);
+    CKeypadPage page(state);
     for (const TextId name :
          {TextId::NameDecimals, TextId::NameDisplayStyle, TextId::NameThousandsStyle}) {
         SCOPED_TRACE(Tr(name).toStdString());
@@ -239,23 +256,25 @@ TEST(KeypadPage, ASettingOutsideTheListShowsTheFirstEntryThatIsUsedInstead) {
         ASSERT_NE(list, nullptr);
         EXPECT_EQ(list->currentIndex(), 0);
     }
-    EXPECT_EQ(settings.decimals, 99);
+    EXPECT_EQ(state.Values(), stored);
 }
 
 // The keypad page beside a field that, like the main window's expression field, takes the
 // focus at every evaluation.
 struct PageWithExpression {
-    Settings settings;
+    CalculatorState state;
     QWidget window;
     QLineEdit* expression;
     CKeypadPage* page;
     int evaluations = 0;
     PageWithExpression() {
-        settings.xText = QStringLiteral("1");
-        settings.yText = QStringLiteral("2");
+        Settings stored;
+        stored.xText = QStringLiteral("1");
+        stored.yText = QStringLiteral("2");
+        state.Load(stored);
         auto* layout = new QVBoxLayout(&window);
         expression = new QLineEdit(&window);
-        page = new CKeypadPage(settings, &window);
+        page = new CKeypadPage(state, &window);
         layout->addWidget(expression);
         layout->addWidget(page);
         QObject::connect(page, &CKeypadPage::evaluateRequested, [this] {
@@ -269,10 +288,10 @@ struct PageWithExpression {
 TEST(KeypadPage, FieldsWriteTheSettingsAndAskForEvaluation) {
     PageWithExpression t;
     ASSERT_TRUE(ShowActive(&t.window));
-    EXPECT_EQ(t.page->XField()->text(), QStringLiteral("1"));
-    EXPECT_EQ(t.page->YField()->text(), QStringLiteral("2"));
+    EXPECT_EQ(XField(*t.page)->text(), QStringLiteral("1"));
+    EXPECT_EQ(YField(*t.page)->text(), QStringLiteral("2"));
 
-    for (QLineEdit* field : {t.page->XField(), t.page->YField()}) {
+    for (QLineEdit* field : {XField(*t.page), YField(*t.page)}) {
         field->setFocus();
         field->selectAll();
         QTest::keyClick(field, Qt::Key_7);
@@ -280,39 +299,39 @@ TEST(KeypadPage, FieldsWriteTheSettingsAndAskForEvaluation) {
         // Without the focus return the evaluation keeps the focus in the expression field.
         EXPECT_EQ(QApplication::focusWidget(), t.expression);
     }
-    EXPECT_EQ(t.settings.xText, QStringLiteral("7"));
-    EXPECT_EQ(t.settings.yText, QStringLiteral("7"));
+    EXPECT_EQ(t.state.Values().xText, QStringLiteral("7"));
+    EXPECT_EQ(t.state.Values().yText, QStringLiteral("7"));
 
     t.page->SetFocusReturn(true);
-    QLineEdit* x = t.page->XField();
+    QLineEdit* x = XField(*t.page);
     x->setFocus();
     x->selectAll();
     QTest::keyClicks(x, QStringLiteral("12"));
     EXPECT_EQ(QApplication::focusWidget(), x);
-    EXPECT_EQ(t.settings.xText, QStringLiteral("12"));
+    EXPECT_EQ(t.state.Values().xText, QStringLiteral("12"));
     EXPECT_EQ(x->text(), QStringLiteral("12"));
 }
 
 TEST(KeypadPage, AFieldLosingTheFocusAsksForEvaluation) {
     PageWithExpression t;
     ASSERT_TRUE(ShowActive(&t.window));
-    for (QLineEdit* field : {t.page->XField(), t.page->YField()}) {
+    for (QLineEdit* field : {XField(*t.page), YField(*t.page)}) {
         field->setFocus();
         t.evaluations = 0;
         t.expression->setFocus();
         EXPECT_EQ(t.evaluations, 1);
     }
-    EXPECT_EQ(t.settings.xText, QStringLiteral("1"));
+    EXPECT_EQ(t.state.Values().xText, QStringLiteral("1"));
 }
 
 TEST(KeypadPage, EnterAndEscInAFieldAreThePageCommands) {
     PageWithExpression t;
     ASSERT_TRUE(ShowActive(&t.window));
     QSignalSpy commands(t.page, &CTabPage::command);
-    t.page->XField()->setFocus();
-    QTest::keyClick(t.page->XField(), Qt::Key_Return);
-    t.page->YField()->setFocus();
-    QTest::keyClick(t.page->YField(), Qt::Key_Escape);
+    XField(*t.page)->setFocus();
+    QTest::keyClick(XField(*t.page), Qt::Key_Return);
+    YField(*t.page)->setFocus();
+    QTest::keyClick(YField(*t.page), Qt::Key_Escape);
     ASSERT_EQ(commands.count(), 2);
     EXPECT_EQ(commands.at(0).at(0).toInt(), kCmdOk);
     EXPECT_EQ(commands.at(1).at(0).toInt(), kCmdCancel);

@@ -1,15 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QSignalSpy>
 #include <QTest>
 
-#include "store/Settings.h"
+#include "store/CalculatorState.h"
 #include "text/Texts.h"
 #include "ui/COptionsDlg.h"
 #include "ui/DialogUnits.h"
 
 #include <string>
-#include <tuple>
 
 #include "UiTestSupport.h"
 
@@ -39,43 +39,42 @@ bool Marked(const QWidget& dialog, TextId name) {
     return button != nullptr && button->isChecked();
 }
 
-// The settings the dialog switches, as one comparable tuple.
-auto Switched(const Settings& s) {
-    return std::make_tuple(s.storeStack, s.alwaysOnTop, s.toolTips, s.showSplash, s.decimalComma,
-                           s.copyAlways);
-}
-
 TEST(OptionsDlg, MarksFollowTheSettingsWhenOpened) {
     struct Case {
-        int storeStack, alwaysOnTop, toolTips, showSplash, useKomma, copyAlways;
+        bool storeStack, alwaysOnTop, toolTips, showSplash, useKomma, copyAlways;
     };
-    const Case cases[] = {{1, 1, 1, 1, 0, 0}, {0, 0, 0, 0, 1, 1}, {7, 0, -1, 0, 2, 0}};
+    const Case cases[] = {{true, true, true, true, false, false},
+                          {false, false, false, false, true, true},
+                          {true, false, true, false, true, false}};
     for (const Case& c : cases) {
-        Settings settings;
-        settings.storeStack = c.storeStack;
-        settings.alwaysOnTop = c.alwaysOnTop;
-        settings.toolTips = c.toolTips;
-        settings.showSplash = c.showSplash;
-        settings.decimalComma = c.useKomma;
-        settings.copyAlways = c.copyAlways;
-        COptionsDlg dialog(settings);
-        EXPECT_EQ(Marked(dialog, kStoreStack), c.storeStack != 0);
-        EXPECT_EQ(Marked(dialog, kAlwaysOnTop), c.alwaysOnTop != 0);
-        EXPECT_EQ(Marked(dialog, kToolTips), c.toolTips != 0);
-        EXPECT_EQ(Marked(dialog, kShowSplash), c.showSplash != 0);
-        EXPECT_EQ(Marked(dialog, kComma), c.useKomma != 0);
-        EXPECT_EQ(Marked(dialog, kPoint), c.useKomma == 0);
-        EXPECT_EQ(Marked(dialog, kCopyAlways), c.copyAlways != 0);
+        Settings stored;
+        stored.storeStack = c.storeStack;
+        stored.alwaysOnTop = c.alwaysOnTop;
+        stored.toolTips = c.toolTips;
+        stored.showSplash = c.showSplash;
+        stored.decimalComma = c.useKomma;
+        stored.copyAlways = c.copyAlways;
+        CalculatorState state;
+        state.Load(stored);
+        QSignalSpy changes(&state, &CalculatorState::changed);
+        COptionsDlg dialog(state);
+        EXPECT_EQ(Marked(dialog, kStoreStack), c.storeStack);
+        EXPECT_EQ(Marked(dialog, kAlwaysOnTop), c.alwaysOnTop);
+        EXPECT_EQ(Marked(dialog, kToolTips), c.toolTips);
+        EXPECT_EQ(Marked(dialog, kShowSplash), c.showSplash);
+        EXPECT_EQ(Marked(dialog, kComma), c.useKomma);
+        EXPECT_EQ(Marked(dialog, kPoint), !c.useKomma);
+        EXPECT_EQ(Marked(dialog, kCopyAlways), c.copyAlways);
         // Opening changes nothing.
-        EXPECT_EQ(settings.storeStack, c.storeStack);
-        EXPECT_EQ(settings.decimalComma, c.useKomma);
+        EXPECT_EQ(state.Values(), stored);
+        EXPECT_EQ(changes.count(), 0);
     }
 }
 
 TEST(OptionsDlg, EachSingleOptionTogglesOnlyItsOwnSetting) {
     struct Case {
         TextId name;
-        int Settings::*member;
+        bool Settings::*member;
     };
     const Case cases[] = {{kStoreStack, &Settings::storeStack},
                           {kAlwaysOnTop, &Settings::alwaysOnTop},
@@ -84,44 +83,48 @@ TEST(OptionsDlg, EachSingleOptionTogglesOnlyItsOwnSetting) {
                           {kCopyAlways, &Settings::copyAlways}};
     for (const Case& c : cases) {
         SCOPED_TRACE(Tr(c.name).toStdString());
-        Settings settings;
-        settings.*c.member = 5;  // any non-zero value counts as on and becomes 0
-        Settings expected = settings;
-        COptionsDlg dialog(settings);
+        Settings expected;
+        expected.*c.member = true;
+        CalculatorState state;
+        state.Load(expected);
+        QSignalSpy changes(&state, &CalculatorState::changed);
+        COptionsDlg dialog(state);
         dialog.show();
 
         Click(dialog, c.name);
-        expected.*c.member = 0;
-        EXPECT_EQ(Switched(settings), Switched(expected));
+        expected.*c.member = false;
+        EXPECT_EQ(state.Values(), expected);
         EXPECT_FALSE(Marked(dialog, c.name));
 
         Click(dialog, c.name);
-        expected.*c.member = 1;
-        EXPECT_EQ(Switched(settings), Switched(expected));
+        expected.*c.member = true;
+        EXPECT_EQ(state.Values(), expected);
         EXPECT_TRUE(Marked(dialog, c.name));
+        // Each click takes effect at once.
+        EXPECT_EQ(changes.count(), 2);
     }
 }
 
 TEST(OptionsDlg, CommaPairSwapsOnEveryClick) {
     struct Case {
-        int useKomma;
+        bool useKomma;
         TextId clicked;
-        int expected;
     };
     // A click on the marked button moves the mark away from it, as does one on the other.
-    const Case cases[] = {
-        {0, kPoint, 1}, {0, kComma, 1}, {1, kComma, 0}, {1, kPoint, 0}, {3, kComma, 0}};
+    const Case cases[] = {{false, kPoint}, {false, kComma}, {true, kComma}, {true, kPoint}};
     for (const Case& c : cases) {
         SCOPED_TRACE(Tr(c.clicked).toStdString() + " from " + std::to_string(c.useKomma));
-        Settings settings;
-        settings.decimalComma = c.useKomma;
-        COptionsDlg dialog(settings);
+        Settings expected;
+        expected.decimalComma = c.useKomma;
+        CalculatorState state;
+        state.Load(expected);
+        COptionsDlg dialog(state);
         dialog.show();
         Click(dialog, c.clicked);
-        EXPECT_EQ(settings.decimalComma, c.expected);
-        EXPECT_EQ(Marked(dialog, kComma), c.expected == 1);
-        EXPECT_EQ(Marked(dialog, kPoint), c.expected == 0);
-        EXPECT_EQ(settings.copyAlways, Settings{}.copyAlways);
+        expected.decimalComma = !c.useKomma;
+        EXPECT_EQ(state.Values(), expected);
+        EXPECT_EQ(Marked(dialog, kComma), expected.decimalComma);
+        EXPECT_EQ(Marked(dialog, kPoint), !expected.decimalComma);
     }
 }
 
@@ -129,8 +132,8 @@ TEST(OptionsDlg, EveryWayOfClosingKeepsTheChanges) {
     enum class Way { Escape, Enter, OkButton, CloseBox };
     for (Way way : {Way::Escape, Way::Enter, Way::OkButton, Way::CloseBox}) {
         SCOPED_TRACE(static_cast<int>(way));
-        Settings settings;
-        COptionsDlg dialog(settings);
+        CalculatorState state;
+        COptionsDlg dialog(state);
         dialog.show();
         Click(dialog, kStoreStack);
         Click(dialog, kAlwaysOnTop);
@@ -151,8 +154,8 @@ TEST(OptionsDlg, EveryWayOfClosingKeepsTheChanges) {
         }
         EXPECT_FALSE(dialog.isVisible());
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
-        EXPECT_EQ(settings.storeStack, 0);
-        EXPECT_EQ(settings.alwaysOnTop, 1);
+        EXPECT_FALSE(state.Values().storeStack);
+        EXPECT_TRUE(state.Values().alwaysOnTop);
     }
 }
 
@@ -169,8 +172,8 @@ TEST(OptionsDlg, TitleAndLabelsFollowTheLanguage) {
     const DialogUnits units(DialogUnits::DefaultDialogFont());
     for (const Case& c : cases) {
         SetLanguage(c.language);
-        Settings settings;
-        COptionsDlg dialog(settings);
+        CalculatorState state;
+        COptionsDlg dialog(state);
         EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8(c.title));
         QAbstractButton* toolTips = Button(dialog, kToolTips);
         ASSERT_NE(toolTips, nullptr);

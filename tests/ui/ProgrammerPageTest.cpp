@@ -108,10 +108,9 @@ TEST_F(ProgrammerPageTest, WidgetsComeWithTheFirstShowAndShowWhatArrivedBefore) 
     CProgrammerPage page;
     page.SetWidth(Width(8));
     page.ReceiveResult(251);
-    EXPECT_EQ(page.Field(ProgField::Dec), nullptr);
     EXPECT_TRUE(page.findChildren<QWidget*>().isEmpty());
     page.show();
-    ASSERT_NE(page.Field(ProgField::Dec), nullptr);
+    ASSERT_EQ(page.findChildren<QLineEdit*>().size(), 7);
     EXPECT_EQ(AllOf(&page), (Texts{{"Bin", "1111 1011"},
                                    {"Oct", "373"},
                                    {"Dec", "251"},
@@ -119,8 +118,8 @@ TEST_F(ProgrammerPageTest, WidgetsComeWithTheFirstShowAndShowWhatArrivedBefore) 
                                    {"AscII", "___\u00fb"},
                                    {"2's", "-5"},
                                    {"Roman", "CCLI"}}));
-    EXPECT_TRUE(page.Field(ProgField::Twos)->isReadOnly());
-    EXPECT_TRUE(page.Field(ProgField::Bin)->isVisible());
+    EXPECT_TRUE(Named<QLineEdit>(page, QStringLiteral("2's"))->isReadOnly());
+    EXPECT_TRUE(Named<QLineEdit>(page, QStringLiteral("Bin"))->isVisible());
     EXPECT_EQ(page.findChildren<QPushButton*>().size(), 23);
     EXPECT_EQ(page.findChildren<QLabel*>().size(), 7);
 }
@@ -250,7 +249,10 @@ TEST_F(ProgrammerPageTest, OnlyTheFocusedFieldStartsAnUpdate) {
     QTest::keyClicks(Field("Hex"), QStringLiteral("F"));
     EXPECT_EQ(Shown("Hex"), QStringLiteral("F"));
     EXPECT_EQ(Shown("Dec"), QStringLiteral("5"));
-    EXPECT_EQ(page_->Fields().DecValue(), 5);
+    // The value is still the one the decimal field shows.
+    Click("Shift left");
+    EXPECT_EQ(Shown("Dec"), QStringLiteral("10"));
+    EXPECT_EQ(Shown("Hex"), QStringLiteral("0A"));
     // The page's own writes start nothing either: the hand-over rewrites every field.
     page_->ReceiveResult(65);
     EXPECT_EQ(Shown("Hex"), QStringLiteral("41"));
@@ -336,7 +338,8 @@ TEST_F(ProgrammerPageTest, ButtonsIssueTheirCommandsInTableOrder) {
         ASSERT_EQ(commands.count(), 1);
         EXPECT_EQ(commands.at(0).at(0).toInt(), kCmdProgrammerFirst + static_cast<int>(i));
     }
-    EXPECT_EQ(page_->Fields().Width().bits, 8);
+    // Still eight bits wide.
+    EXPECT_EQ(Shown("Bin").remove(u' ').size(), 8);
 }
 
 TEST_F(ProgrammerPageTest, ButtonRowsInTheirOrder) {

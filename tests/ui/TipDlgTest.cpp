@@ -14,10 +14,12 @@
 #include <optional>
 
 #include "store/CSettingsKey.h"
+#include "store/CalculatorState.h"
 #include "store/TipOfTheDay.h"
 #include "ui/CMainCalcDlg.h"
 #include "ui/CTipDlg.h"
 
+#include "PageTestSupport.h"
 #include "UiTestSupport.h"
 
 namespace quillex {
@@ -45,7 +47,8 @@ std::optional<QString> RunStart(const std::function<void()>& start,
     QTimer::singleShot(0, [&] {
         if (auto* dialog = qobject_cast<CTipDlg*>(QApplication::activeModalWidget())) {
             act(dialog);
-            shown = dialog->TipText();
+            // The painted tip, as a screen reader reads it.
+            shown = dialog->accessibleDescription();
         }
     });
     start();
@@ -65,35 +68,40 @@ protected:
         SetLanguage(Language::German);
     }
 
-    std::optional<QString> Start(int showSplash,
+    // One start over the state that the starts before it left.
+    std::optional<QString> Start(bool showSplash,
                                  const std::function<void(CTipDlg*)>& act = Accept) {
-        return RunStart([&] { ShowTipOfTheDay(showSplash_ = showSplash, nullptr); }, act);
+        state_.Set(&Settings::showSplash, showSplash);
+        return RunStart([&] { ShowTipOfTheDay(state_, nullptr); }, act);
     }
-    int showSplash_ = 0;  // the setting after the last start
+    CalculatorState state_;
 };
 
 TEST_F(TipDlgTest, OkStoresTheBoxButTheCloseBoxKeepsTheSetting) {
     for (const bool viaOk : {true, false}) {
-        Start(1, [viaOk](CTipDlg* dialog) {
+        Start(true, [viaOk](CTipDlg* dialog) {
             Named<QCheckBox>(dialog, TextId::TipOfDayShowAtStart)->click();
             viaOk ? Named<QPushButton>(dialog, TextId::TipOfDayOk)->click() : (void)dialog->close();
         });
-        EXPECT_EQ(showSplash_, viaOk ? 0 : 1);
+        EXPECT_EQ(state_.Values().showSplash, !viaOk);
     }
 }
 
 TEST_F(TipDlgTest, EveryStartReadsTheNextTipWhetherOrNotItIsShown) {
-    EXPECT_EQ(Start(1), QStringLiteral("First\n"));
+    EXPECT_EQ(Start(true), QStringLiteral("First"));
+    EXPECT_EQ(state_.Values().tipFilePos, 13);
     for (const int filePos : {20, 27, 34}) {  // after Second, Third and Fourth
-        EXPECT_EQ(Start(0), std::nullopt);
-        EXPECT_EQ(Stored(QStringLiteral("Tip/FilePos")).toInt(), filePos);
+        EXPECT_EQ(Start(false), std::nullopt);
+        EXPECT_EQ(state_.Values().tipFilePos, filePos);
     }
-    EXPECT_EQ(Start(1), QStringLiteral("First\n"));
+    EXPECT_EQ(Start(true), QStringLiteral("First"));
+    // The file's time stamp goes with the place.
+    EXPECT_FALSE(state_.Values().tipTimeStamp.value_or(QString()).isEmpty());
 }
 
 TEST_F(TipDlgTest, AFileWithoutTipsShowsAnEmptyTipAndNextTipEnds) {
     WriteFile(QStringLiteral("Tips.gr"), ";only\n\n comments\n");
-    EXPECT_EQ(Start(1,
+    EXPECT_EQ(Start(true,
                     [](CTipDlg* dialog) {
                         Named<QPushButton>(dialog, TextId::TipOfDayNext)->click();
                         dialog->accept();
@@ -103,15 +111,16 @@ TEST_F(TipDlgTest, AFileWithoutTipsShowsAnEmptyTipAndNextTipEnds) {
 
 TEST_F(TipDlgTest, TheMainWindowShowsTheTipAtStartAndKeepsTheChoice) {
     for (const bool first : {true, false}) {
-        CMainCalcDlg window;
+        CalculatorState state;
+        CMainCalcDlg window(state);
         const std::optional<QString> shown =
             RunStart([&] { window.Initialise(); },
                      [](CTipDlg* dialog) {
                          Named<QCheckBox>(dialog, TextId::TipOfDayShowAtStart)->click();
                          Named<QPushButton>(dialog, TextId::TipOfDayOk)->click();
                      });
-        EXPECT_EQ(shown, first ? std::optional(QStringLiteral("First\n")) : std::nullopt);
-        window.Quit();
+        EXPECT_EQ(shown, first ? std::optional(QStringLiteral("First")) : std::nullopt);
+        EXPECT_EQ(QuitFromMainLoop(window), 0);
     }
     EXPECT_EQ(Stored(QStringLiteral("Options_ShowSplash")), QStringLiteral("0"));
     EXPECT_EQ(Stored(QStringLiteral("Tip/FilePos")), QStringLiteral("20"));
@@ -144,11 +153,12 @@ TEST(ShippedTipsTest, BothLanguagesHoldTheSameCountOfWholeTips) {
 }
 
 TEST_F(TipDlgTest, TheEnglishInterfaceReadsTheEnglishTipsInTheirOwnPlace) {
-    Start(0);
+    Start(false);
     SetLanguage(Language::English);
     WriteFile(QStringLiteral("Tips.en.gr"), "English\nMore\n");
-    EXPECT_EQ(Start(1), QStringLiteral("English\n"));
-    EXPECT_EQ(Stored(QStringLiteral("Tip/FilePos")), QStringLiteral("13"));
+    EXPECT_EQ(Start(true), QStringLiteral("English"));
+    EXPECT_EQ(state_.Values().englishTipFilePos, 8);
+    EXPECT_EQ(state_.Values().tipFilePos, 13);
     QFile::remove(QStringLiteral("Tips.en.gr"));
     EXPECT_TRUE(TipFilePath().endsWith(QStringLiteral("/Tips.gr")));
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
@@ -14,6 +15,26 @@
 
 namespace quillex {
 namespace {
+
+// The tray's icon, which the desktop's notification area shows.
+QSystemTrayIcon* Icon(const CTrayIcon& tray) {
+    auto* icon = tray.findChild<QSystemTrayIcon*>();
+    EXPECT_NE(icon, nullptr);
+    return icon;
+}
+
+// The menu open on the screen, if any.
+QMenu* OpenMenu() {
+    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+}
+
+// Opens the menu as the right button's release on the icon does.
+QMenu* PopUp(const CTrayIcon& tray) {
+    emit Icon(tray)->activated(QSystemTrayIcon::Context);
+    QMenu* menu = OpenMenu();
+    EXPECT_NE(menu, nullptr);
+    return menu;
+}
 
 TEST(TrayIcon, OnlyRightReleaseAndDoubleClickDoAnything) {
     struct Case {
@@ -47,16 +68,19 @@ TEST(TrayIcon, MenuEntriesInBothLanguages) {
     for (const Case& c : cases) {
         SetLanguage(c.language);
         CTrayIcon tray;
-        const QList<QAction*> actions = tray.Menu()->actions();
+        QMenu* menu = PopUp(tray);
+        ASSERT_NE(menu, nullptr);
+        const QList<QAction*> actions = menu->actions();
+        menu->hide();
         ASSERT_EQ(actions.size(), 5);
         for (int i = 0; i < 5; ++i) {
             EXPECT_EQ(actions[i]->isSeparator(), i == 3);
             EXPECT_EQ(actions[i]->text(), QString::fromUtf8(c.texts[static_cast<std::size_t>(i)]));
         }
-        EXPECT_EQ(tray.Menu()->defaultAction(), actions[0]);
+        EXPECT_EQ(menu->defaultAction(), actions[0]);
 
         tray.ShowIcon(CTrayIcon::kIconId);
-        const auto* icon = tray.findChild<QSystemTrayIcon*>();
+        const QSystemTrayIcon* icon = Icon(tray);
         ASSERT_NE(icon, nullptr);
         EXPECT_EQ(icon->toolTip(), QString::fromUtf8(c.tip));
         EXPECT_FALSE(icon->icon().isNull());
@@ -87,7 +111,11 @@ TEST(TrayIcon, EachEntryRequestsItsOwnCommand) {
     for (const Case& c : cases) {
         CTrayIcon tray;
         Spies spies(tray);
-        tray.Menu()->actions()[c.entry]->trigger();
+        QMenu* menu = PopUp(tray);
+        ASSERT_NE(menu, nullptr);
+        menu->setActiveAction(menu->actions()[c.entry]);
+        QTest::keyClick(menu, Qt::Key_Return);
+        EXPECT_EQ(OpenMenu(), nullptr);
         EXPECT_EQ(spies.Counts(), c.counts) << "entry " << c.entry;
     }
 }
@@ -97,7 +125,7 @@ TEST(TrayIcon, ActivationsOfTheIcon) {
     CTrayIcon tray;
     tray.AttachWindow(&owner);
     Spies spies(tray);
-    auto* icon = tray.findChild<QSystemTrayIcon*>();
+    QSystemTrayIcon* icon = Icon(tray);
     ASSERT_NE(icon, nullptr);
 
     for (auto reason :
@@ -105,30 +133,30 @@ TEST(TrayIcon, ActivationsOfTheIcon) {
         emit icon->activated(reason);
     }
     EXPECT_EQ(spies.Counts(), (std::array<qsizetype, 4>{0, 0, 0, 0}));
-    EXPECT_FALSE(tray.Menu()->isVisible());
+    EXPECT_EQ(OpenMenu(), nullptr);
 
     // A double click opens at once, without the menu.
     emit icon->activated(QSystemTrayIcon::DoubleClick);
     EXPECT_EQ(spies.Counts(), (std::array<qsizetype, 4>{1, 0, 0, 0}));
-    EXPECT_FALSE(tray.Menu()->isVisible());
+    EXPECT_EQ(OpenMenu(), nullptr);
 
     // The right-button release shows the menu and requests nothing by itself; the hidden
     // owner stays hidden.
     emit icon->activated(QSystemTrayIcon::Context);
-    EXPECT_TRUE(tray.Menu()->isVisible());
+    ASSERT_NE(OpenMenu(), nullptr);
     EXPECT_FALSE(owner.isVisible());
     EXPECT_EQ(spies.Counts(), (std::array<qsizetype, 4>{1, 0, 0, 0}));
-    tray.Menu()->hide();
+    OpenMenu()->hide();
 
     // Reported while the right button is still down, the menu waits for its release.
     QWidget surface;
     ASSERT_TRUE(ShowActive(&surface));
     QTest::mousePress(&surface, Qt::RightButton);
     emit icon->activated(QSystemTrayIcon::Context);
-    EXPECT_FALSE(tray.Menu()->isVisible());
+    EXPECT_EQ(OpenMenu(), nullptr);
     QTest::mouseRelease(&surface, Qt::RightButton);
-    EXPECT_TRUE(tray.Menu()->isVisible());
-    tray.Menu()->hide();
+    ASSERT_NE(OpenMenu(), nullptr);
+    OpenMenu()->hide();
 }
 
 TEST(TrayIcon, ShowingAndRemovingTheIcon) {

@@ -18,14 +18,15 @@
 #include <memory>
 
 #include "store/CSettingsKey.h"
+#include "store/CalculatorState.h"
 #include "store/TapeFile.h"
 #include "ui/CConstantsPage.h"
 #include "ui/CConverterPage.h"
 #include "ui/CMainCalcDlg.h"
 #include "ui/CPageTabCtrl.h"
 #include "ui/CResultField.h"
-#include "ui/Commands.h"
 
+#include "PageTestSupport.h"
 #include "UiTestSupport.h"
 
 namespace quillex {
@@ -67,40 +68,66 @@ void ChooseInNextMenu(QStringList path) {
     });
 }
 
+// The converter page's controls by their names; each side is "1" or "2".
+QComboBox* Regions(const QWidget& page) {
+    return Named<QComboBox>(page, TextId::ConverterRegion);
+}
+QCheckBox* AllBox(const QWidget& page) {
+    return Named<QCheckBox>(page, TextId::ConverterAll);
+}
+QComboBox* UnitList(const QWidget& page, ConverterSide side) {
+    const TextId unit =
+        side == ConverterSide::First ? TextId::ConverterUnit1 : TextId::ConverterUnit2;
+    return Named<QComboBox>(page, Tr(unit).remove(u':'));
+}
+QLineEdit* ValueField(const QWidget& page, ConverterSide side) {
+    return Named<QLineEdit>(page, side == ConverterSide::First ? TextId::NameConverterValue1
+                                                               : TextId::NameConverterValue2);
+}
+QLabel* UnitLabel(const QWidget& page, ConverterSide side) {
+    return Named<QLabel>(page, side == ConverterSide::First ? TextId::NameConverterLabel1
+                                                            : TextId::NameConverterLabel2);
+}
+
 class ConverterPageTest : public ::testing::Test {
 protected:
     void SetUp() override {
         WriteLengthFiles();
-        page_ = std::make_unique<CConverterPage>(false);
+        Settings stored;
+        stored.converterShowAll = false;
+        state_.Load(stored);
+        page_ = std::make_unique<CConverterPage>(state_);
         ASSERT_TRUE(ShowActive(page_.get()));
         ChooseRegion("Length");
     }
     void TearDown() override { QDir(QStringLiteral("convert")).removeRecursively(); }
 
     void ChooseRegion(const char* name) {
-        QComboBox* regions = page_->RegionList();
+        QComboBox* regions = Regions(*page_);
         regions->setCurrentIndex(regions->findText(QString::fromLatin1(name)));
     }
-    QLineEdit* Value(ConverterSide side) const { return page_->ValueField(side); }
+    QComboBox* Units(ConverterSide side) const { return UnitList(*page_, side); }
+    QLineEdit* Value(ConverterSide side) const { return ValueField(*page_, side); }
     void TypeInto(ConverterSide side, const char* text) {
         QTest::mouseClick(Value(side), Qt::LeftButton);
         Value(side)->selectAll();
         QTest::keyClicks(Value(side), QString::fromLatin1(text));
     }
 
+    CalculatorState state_;
     std::unique_ptr<CConverterPage> page_;
 };
 
 TEST_F(ConverterPageTest, ConvertsEitherWayAndRecomputesTheSecondValueOnAUnitChange) {
-    EXPECT_EQ(page_->UnitList(ConverterSide::First)->count(), 2);
-    page_->UnitList(ConverterSide::Second)->setCurrentIndex(1);
-    EXPECT_EQ(page_->UnitLabel(ConverterSide::Second)->text(), QStringLiteral("cm"));
+    EXPECT_EQ(Units(ConverterSide::First)->count(), 2);
+    Units(ConverterSide::Second)->setCurrentIndex(1);
+    EXPECT_EQ(UnitLabel(*page_, ConverterSide::Second)->text(), QStringLiteral("cm"));
     TypeInto(ConverterSide::First, "12");
     EXPECT_EQ(Value(ConverterSide::Second)->text(), QStringLiteral("30.48"));
     TypeInto(ConverterSide::Second, "254");
     EXPECT_EQ(Value(ConverterSide::First)->text(), QStringLiteral("100"));
     // A new second unit converts from the first value, never back.
-    page_->UnitList(ConverterSide::Second)->setCurrentIndex(0);
+    Units(ConverterSide::Second)->setCurrentIndex(0);
     EXPECT_EQ(Value(ConverterSide::First)->text(), QStringLiteral("100"));
     EXPECT_EQ(Value(ConverterSide::Second)->text(), QStringLiteral("100"));
     TypeInto(ConverterSide::First, "1,5");
@@ -109,47 +136,56 @@ TEST_F(ConverterPageTest, ConvertsEitherWayAndRecomputesTheSecondValueOnAUnitCha
 
 TEST_F(ConverterPageTest, AllReloadsTheRegionAndAMissingFileChangesNothing) {
     TypeInto(ConverterSide::First, "3");
-    QSignalSpy toggled(page_.get(), &CConverterPage::allToggled);
-    QTest::mouseClick(page_->AllBox(), Qt::LeftButton);
-    EXPECT_TRUE(page_->IsAllChecked());
-    EXPECT_EQ(toggled.count(), 1);
-    EXPECT_EQ(page_->UnitList(ConverterSide::First)->currentText(), QStringLiteral("mile"));
-    EXPECT_EQ(page_->UnitList(ConverterSide::Second)->currentIndex(), 0);
+    QSignalSpy changes(&state_, &CalculatorState::changed);
+    QTest::mouseClick(AllBox(*page_), Qt::LeftButton);
+    EXPECT_TRUE(AllBox(*page_)->isChecked());
+    EXPECT_TRUE(state_.Values().converterShowAll);
+    EXPECT_EQ(changes.count(), 1);
+    EXPECT_EQ(Units(ConverterSide::First)->currentText(), QStringLiteral("mile"));
+    EXPECT_EQ(Units(ConverterSide::Second)->currentIndex(), 0);
     EXPECT_TRUE(Value(ConverterSide::First)->text().isEmpty());
-    page_->UnitList(ConverterSide::Second)->setCurrentIndex(1);
+    Units(ConverterSide::Second)->setCurrentIndex(1);
     TypeInto(ConverterSide::First, "1");
     EXPECT_EQ(Value(ConverterSide::Second)->text(), QStringLiteral("1.609344"));
 
     ChooseRegion("Mass");  // no such file here
-    EXPECT_EQ(page_->UnitList(ConverterSide::First)->currentText(), QStringLiteral("mile"));
+    EXPECT_EQ(Units(ConverterSide::First)->currentText(), QStringLiteral("mile"));
     EXPECT_EQ(Value(ConverterSide::Second)->text(), QStringLiteral("1.609344"));
 }
 
 TEST(ConverterPageStart, EmptyListsConvertNothing) {
-    CConverterPage page(true);
+    CalculatorState state;  // the All box on, with no file to read
+    CConverterPage page(state);
     ASSERT_TRUE(ShowActive(&page));
-    EXPECT_EQ(page.UnitList(ConverterSide::First)->count(), 0);
-    QTest::mouseClick(page.ValueField(ConverterSide::First), Qt::LeftButton);
-    QTest::keyClicks(page.ValueField(ConverterSide::First), QStringLiteral("5"));
-    EXPECT_TRUE(page.ValueField(ConverterSide::Second)->text().isEmpty());
+    EXPECT_TRUE(AllBox(page)->isChecked());
+    EXPECT_EQ(UnitList(page, ConverterSide::First)->count(), 0);
+    QLineEdit* first = ValueField(page, ConverterSide::First);
+    QTest::mouseClick(first, Qt::LeftButton);
+    QTest::keyClicks(first, QStringLiteral("5"));
+    EXPECT_TRUE(ValueField(page, ConverterSide::Second)->text().isEmpty());
 }
 
 TEST(ConstantsPage, ShowsTheLastChosenEntry) {
     CConstantsPage page;
     ASSERT_TRUE(ShowActive(&page));
-    const QString firstUnit = page.UnitField()->text();
-    const QString firstValue = page.ValueField()->text();
+    auto* constants = Named<QComboBox>(page, TextId::ConstantsNatureConstants);
+    auto* units = Named<QComboBox>(page, TextId::ConstantsUnits);
+    auto* unit = Named<QLineEdit>(page, TextId::ConstantsUnit);
+    auto* value = Named<QLineEdit>(page, TextId::ConstantsValue);
+    ASSERT_TRUE(constants && units && unit && value);
+    const QString firstUnit = unit->text();
+    const QString firstValue = value->text();
     EXPECT_FALSE(firstValue.trimmed().isEmpty());
-    page.UnitsList()->setFocus();
-    QTest::keyClick(page.UnitsList(), Qt::Key_Down);
-    EXPECT_NE(page.UnitField()->text(), firstUnit);
-    EXPECT_NE(page.ValueField()->text(), firstValue);
+    units->setFocus();
+    QTest::keyClick(units, Qt::Key_Down);
+    EXPECT_NE(unit->text(), firstUnit);
+    EXPECT_NE(value->text(), firstValue);
     // Choosing the constant that is still selected shows it again.
-    page.ConstantsList()->setFocus();
-    QTest::keyClick(page.ConstantsList(), Qt::Key_Down);
-    QTest::keyClick(page.ConstantsList(), Qt::Key_Up);
-    EXPECT_EQ(page.UnitField()->text(), firstUnit);
-    EXPECT_EQ(page.ValueField()->text(), firstValue);
+    constants->setFocus();
+    QTest::keyClick(constants, Qt::Key_Down);
+    QTest::keyClick(constants, Qt::Key_Up);
+    EXPECT_EQ(unit->text(), firstUnit);
+    EXPECT_EQ(value->text(), firstValue);
 }
 
 class UnitMenusTest : public ::testing::Test {
@@ -159,29 +195,28 @@ protected:
         WriteFile(QStringLiteral("conv.dat"),
                   "celsius,fahrenheit,TEMPERATURE,9/5+32,\n"
                   "inch,centimeter,Lengths,2.54,\n");
-        StartWithoutTip();
-        window_ = std::make_unique<CMainCalcDlg>();
-        window_->Initialise();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+        started_ = std::make_unique<StartedWindow>();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
     }
     void TearDown() override {
-        window_.reset();
+        started_.reset();
         QFile::remove(QStringLiteral("conv.dat"));
         QFile::remove(SettingsFilePath());
         QFile::remove(TapeFilePath());
     }
 
+    CMainCalcDlg& Window() const { return started_->window; }
     void Type(const char* text) {
-        QTest::keyClicks(window_->ExpressionField(), QString::fromLatin1(text));
+        QTest::keyClicks(ExpressionField(Window()), QString::fromLatin1(text));
     }
     void ChooseFromTool(TextId tip, const QStringList& path) {
         ChooseInNextMenu(path);
-        QTest::mouseClick(Named<QToolButton>(window_.get(), tip), Qt::LeftButton);
+        QTest::mouseClick(Named<QToolButton>(Window(), tip), Qt::LeftButton);
     }
-    QString Expression() const { return window_->ExpressionField()->toPlainText(); }
-    QString Result() const { return window_->ResultField()->text(); }
+    QString Expression() const { return ExpressionField(Window())->toPlainText(); }
+    QString Result() const { return ResultField(Window())->text(); }
 
-    std::unique_ptr<CMainCalcDlg> window_;
+    std::unique_ptr<StartedWindow> started_;
 };
 
 TEST_F(UnitMenusTest, UnitsMenuInsertsAtTheCaret) {
@@ -200,7 +235,7 @@ TEST_F(UnitMenusTest, ConverterMenuWrapsTheExpression) {
     EXPECT_EQ(Expression(), QStringLiteral("(12)*2.54"));
     EXPECT_EQ(Result(), QStringLiteral("30.48"));
 
-    window_->ExpressionField()->clear();
+    ExpressionField(Window())->clear();
     Type("100");
     ChooseFromTool(TextId::TipConverter,
                    {QStringLiteral("Temperature"), QStringLiteral("celsius -> fahrenheit")});
@@ -209,18 +244,18 @@ TEST_F(UnitMenusTest, ConverterMenuWrapsTheExpression) {
 }
 
 TEST_F(UnitMenusTest, TheAllBoxIsStoredAtQuitAndReadAtTheNextStart) {
-    window_->Tabs()->setCurrentIndex(3);
-    QTest::mouseClick(window_->ConverterPage()->AllBox(), Qt::LeftButton);
-    window_->HandleCommand(kCmdQuit);
+    QTest::mouseClick(AllBox(*ShowPage(Window(), TextId::TabConverter)), Qt::LeftButton);
+    EXPECT_FALSE(started_->state.Values().converterShowAll);
+    EXPECT_EQ(QuitFromMainLoop(Window()), 0);
     CSettingsKey key;
     key.Open();
     QString stored;
     key.ReadString(stored, QStringLiteral("Options_Converter_ShowAll"));
     EXPECT_EQ(stored, QStringLiteral("0"));
     key.Close();
-    window_ = std::make_unique<CMainCalcDlg>();
-    window_->Initialise();
-    EXPECT_FALSE(window_->ConverterPage()->IsAllChecked());
+    started_.reset();
+    started_ = std::make_unique<StartedWindow>();
+    EXPECT_FALSE(AllBox(*ShowPage(Window(), TextId::TabConverter))->isChecked());
 }
 
 }  // namespace
