@@ -19,7 +19,6 @@
 #include "ui/CMainCalcDlg.h"
 #include "ui/CTipDlg.h"
 
-#include "PageTestSupport.h"
 #include "UiTestSupport.h"
 
 namespace quillex {

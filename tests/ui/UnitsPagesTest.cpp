@@ -26,7 +26,6 @@
 #include "ui/CPageTabCtrl.h"
 #include "ui/CResultField.h"
 
-#include "PageTestSupport.h"
 #include "UiTestSupport.h"
 
 namespace quillex {
