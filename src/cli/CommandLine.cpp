@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <istream>
@@ -10,6 +11,7 @@
 #include "bases/ProgrammerFields.h"
 #include "cli/Version.h"
 #include "text/Cp1252.h"
+#include "text/NumberText.h"
 #include "text/Texts.h"
 
 namespace quillex {
@@ -28,7 +30,7 @@ bool ParseChoice(const std::string& text, std::initializer_list<const char*> cho
 }
 
 bool ParseDigits(const std::string& text, int& digits) {
-    if (text.empty() || text.size() > 2 || text.find_first_not_of("0123456789") != text.npos) {
+    if (text.empty() || text.size() > 2 || !std::ranges::all_of(text, IsDigit)) {
         return false;
     }
     digits = std::stoi(text);

@@ -31,9 +31,6 @@ constexpr double kPi = 3.141592653589793;
 constexpr double kDegreesPerRadian = 57.29577951308232;
 constexpr double kRadiansPerDegree = 0.017453292519943295;
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 bool IsLetter(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
