@@ -20,6 +20,14 @@ namespace quillex {
 enum class ProgField { Bin, Oct, Dec, Hex, AscII, Twos, Roman };
 inline constexpr std::size_t kProgFieldCount = 7;
 
+// The field's label, beside it on the page and before its text in the command line's output.
+constexpr std::string_view ProgFieldLabel(ProgField field) {
+    constexpr std::array<std::string_view, kProgFieldCount> kLabels = {
+        "Bin", "Oct", "Dec", "Hex", "AscII", "2's", "Roman",
+    };
+    return kLabels[static_cast<std::size_t>(field)];
+}
+
 // The four buttons beside the fields, from top to bottom.
 enum class BitMove { ShiftLeft, ShiftRight, RotateRight, RotateLeft };
 

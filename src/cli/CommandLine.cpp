@@ -6,7 +6,6 @@
 #include <istream>
 #include <optional>
 #include <ostream>
-#include <utility>
 
 #include "bases/ProgrammerFields.h"
 #include "cli/Version.h"
@@ -54,13 +53,9 @@ void PrintBases(ProgrammerFields& page, const Calculation& calculation, std::ost
         return;
     }
     page.ReceiveResult(calculation.value);
-    constexpr std::pair<ProgField, const char*> kLabels[] = {
-        {ProgField::Bin, "Bin"},     {ProgField::Oct, "Oct"},     {ProgField::Dec, "Dec"},
-        {ProgField::Hex, "Hex"},     {ProgField::AscII, "AscII"}, {ProgField::Twos, "2's"},
-        {ProgField::Roman, "Roman"},
-    };
-    for (const auto& [field, label] : kLabels) {
-        out << label << ": " << Cp1252ToUtf8(page.Text(field)) << '\n';
+    for (std::size_t i = 0; i < kProgFieldCount; ++i) {
+        const auto field = static_cast<ProgField>(i);
+        out << ProgFieldLabel(field) << ": " << Cp1252ToUtf8(page.Text(field)) << '\n';
     }
 }
 
