@@ -211,7 +211,7 @@ void CProgrammerPage::OnEdited(ProgField field) {
         fields_.Edit(field, before, false);
         Write(field, FromCp1252(before), true);
         QMessageBox tooLong(QMessageBox::Warning, FromCp1252(outcome.asciiCaption),
-                            FromUtf8(kAsciiTooLongText), QMessageBox::Ok, this);
+                            Tr(TextId::ProgrammerAsciiTooLong), QMessageBox::Ok, this);
         tooLong.exec();
         return;
     }
