@@ -24,8 +24,11 @@
 #include <vector>
 
 #include "engine/Calculation.h"
+#include "text/NumberText.h"
 
 namespace {
+
+using quillex::IsDigit;
 
 struct Case {
     std::string_view input;  // in our syntax, 5 to kMaxInputLength characters
@@ -115,9 +118,6 @@ constexpr double kY = 1.25;
 
 constexpr double kGoalRatio = 10;
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 bool IsLetter(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }

@@ -27,6 +27,7 @@
 #include "bases/ProgrammerFields.h"
 #include "engine/BitWidth.h"
 #include "text/NumberText.h"
+#include "text/Texts.h"
 
 namespace {
 
@@ -85,8 +86,9 @@ void CheckDigitTexts(std::string_view text, double value, const BitWidth& width)
         if (!check.accepted) {
             FUZZ_CHECK(check.character == text[bad] &&
                            check.position == static_cast<int>(bad) + 1 &&
-                           check.report == std::string(1, text[bad]) + " at pos " +
-                                               std::to_string(bad + 1) + " not allowed",
+                           check.report ==
+                               quillex::TextWith(quillex::TextId::DigitNotAllowed,
+                                                 {text.substr(bad, 1), std::to_string(bad + 1)}),
                        "report \"" + Escaped(check.report) + "\" for " + context);
             FUZZ_CHECK(parsed == codec::kFailureValue, context);
             continue;
@@ -147,7 +149,7 @@ void CheckDigitTexts(std::string_view text, double value, const BitWidth& width)
 
     const std::string decimal = codec::CheckDecimal(text, width);
     FUZZ_CHECK(decimal == (quillex::ReadLeadingNumber(text) >= width.bound
-                               ? std::string(codec::kOverflowText)
+                               ? std::string(quillex::Text(quillex::TextId::Overflow))
                                : std::string(text)),
                "CheckDecimal: " + context);
 }
@@ -258,7 +260,7 @@ void CheckWordOperations(std::string_view text, double value, const BitWidth& wi
     if (std::isnan(value) || value <= 0) {
         FUZZ_CHECK(handed == "0", "HandOverText: " + context);
     } else if (rounded >= width.bound) {
-        FUZZ_CHECK(handed == codec::kOverflowText, "HandOverText: " + context);
+        FUZZ_CHECK(handed == quillex::Text(quillex::TextId::Overflow), "HandOverText: " + context);
     } else {
         FUZZ_CHECK(handed.find_first_not_of("0123456789") == handed.npos &&
                        quillex::ReadLeadingNumber(handed) == rounded,

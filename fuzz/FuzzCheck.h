@@ -15,6 +15,7 @@
 #include "bases/ProgrammerFields.h"
 #include "engine/BitWidth.h"
 #include "text/NumberText.h"
+#include "text/Texts.h"
 
 namespace quillex::fuzz {
 
@@ -81,7 +82,7 @@ inline void CheckPageFollowsDec(const PageTexts& texts, const BitWidth& width, u
         return (kept >> static_cast<unsigned>(field) & 1u) != 0;
     };
     const std::string& dec = at(ProgField::Dec);
-    if (isKept(ProgField::Dec) || dec == BaseCodec::kOverflowText) {
+    if (isKept(ProgField::Dec) || dec == Text(TextId::Overflow)) {
         return;
     }
     std::string upper = dec;
@@ -141,7 +142,7 @@ inline void CheckPageFollowsDec(const PageTexts& texts, const BitWidth& width, u
                 static_cast<double>(BaseCodec::IntFromRoman(at(ProgField::Roman))) == truncated,
                 "Roman value: " + context);
         } else {
-            FUZZ_CHECK(at(ProgField::Roman) == kRomanRangeText, "Roman range: " + context);
+            FUZZ_CHECK(at(ProgField::Roman) == Text(TextId::RomanRange), "Roman range: " + context);
         }
     }
     // 2's is read-only, so the page always wrote it: the value itself while its sign bit is

@@ -181,7 +181,7 @@ std::size_t CheckBases(const std::vector<std::string>& lines, std::size_t at,
         texts[i] = quillex::Utf8ToCp1252(std::string_view(lines[at]).substr(label.size()));
     }
     const std::string& dec = texts[static_cast<std::size_t>(quillex::ProgField::Dec)];
-    FUZZ_CHECK(dec == quillex::BaseCodec::kOverflowText ||
+    FUZZ_CHECK(dec == quillex::Text(quillex::TextId::Overflow) ||
                    (!dec.empty() && dec.find_first_not_of("0123456789") == std::string::npos),
                "Dec is no result: " + context);
     quillex::fuzz::CheckPageFollowsDec(texts, width, 0);

@@ -35,6 +35,7 @@
 #include "engine/ResultFormat.h"
 #include "text/Cp1252.h"
 #include "text/NumberText.h"
+#include "text/Texts.h"
 
 #include "FuzzCheck.h"
 
@@ -58,11 +59,10 @@ bool SameValue(double a, double b) {
 }
 
 bool IsEngineMessage(std::string_view text) {
-    namespace m = quillex::messages;
-    for (const std::string_view message :
-         {m::kSyntax, m::kIncomplete, m::kFloat, m::kCompiler, m::kUnknown, m::kFactorial,
-          m::kPercent, m::kBin, m::kOct, m::kHex}) {
-        if (text == message) {
+    using quillex::TextId;
+    for (auto id = static_cast<int>(TextId::EngineSyntax);
+         id <= static_cast<int>(TextId::EngineHex); ++id) {
+        if (text == quillex::Text(static_cast<TextId>(id))) {
             return true;
         }
     }
@@ -304,7 +304,8 @@ double CheckCalculation(quillex::ExprEngine& engine, std::string_view input,
     const quillex::DisplayOptions& display = settings.display;
     switch (calculation.outcome) {
         case quillex::CalcOutcome::NoInput:
-            FUZZ_CHECK(input.empty() && calculation.resultText == quillex::kNoInputText &&
+            FUZZ_CHECK(input.empty() &&
+                           calculation.resultText == quillex::Text(quillex::TextId::NoInput) &&
                            calculation.value == 0,
                        context);
             break;

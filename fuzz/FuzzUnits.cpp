@@ -66,8 +66,8 @@ void CheckConversionTable(const std::string& input) {
     Check(filled <= lines, "more records than lines");
     for (const quillex::ConversionSubmenu& submenu : quillex::ConversionMenu(table)) {
         for (const quillex::ConversionMenuItem& item : submenu.items) {
-            Check(quillex::AppendedTextFor(table, item.command) == item.appendedText,
-                  "an entry's command appends another text");
+            Check(quillex::AppendedTextFor(table, item.entry) == item.appendedText,
+                  "an entry appends another text than its menu item");
             ++known;
         }
     }

@@ -5,11 +5,23 @@
 #include <vector>
 
 #include "engine/ExprEngine.h"
+#include "text/Texts.h"
 
 namespace quillex {
 namespace {
 
-namespace msg = messages;
+// The engine's messages, by the names the rows below use.
+namespace msg {
+const std::string_view kSyntax = Text(TextId::EngineSyntax);
+const std::string_view kIncomplete = Text(TextId::EngineIncomplete);
+const std::string_view kFloat = Text(TextId::EngineFloat);
+const std::string_view kUnknown = Text(TextId::EngineUnknown);
+const std::string_view kFactorial = Text(TextId::EngineFactorial);
+const std::string_view kPercent = Text(TextId::EnginePercent);
+const std::string_view kBin = Text(TextId::EngineBin);
+const std::string_view kOct = Text(TextId::EngineOct);
+const std::string_view kHex = Text(TextId::EngineHex);
+}  // namespace msg
 
 std::vector<int> Tokens(ExprEngine& engine, std::string_view text) {
     engine.SetText(text);

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "text/NumberText.h"
+#include "text/Texts.h"
 
 namespace quillex::BaseCodec {
 namespace {
@@ -77,8 +78,8 @@ DigitCheck ValidateDigits(int base, std::string_view text) {
         check.accepted = false;
         check.character = c;
         check.position = static_cast<int>(i) + 1;
-        check.report =
-            std::string(1, c) + " at pos " + std::to_string(check.position) + " not allowed";
+        check.report = TextWith(TextId::DigitNotAllowed,
+                                {std::string_view(&text[i], 1), std::to_string(check.position)});
         break;
     }
     return check;
@@ -138,7 +139,7 @@ FittedDigits PadHex(std::string_view digits, const BitWidth& width) {
 
 std::string CheckDecimal(std::string_view text, const BitWidth& width) {
     if (ReadLeadingNumber(text) >= width.bound) {
-        return std::string(kOverflowText);
+        return std::string(Text(TextId::Overflow));
     }
     return std::string(text);
 }

@@ -15,13 +15,12 @@ namespace quillex::BaseCodec {
 
 // No valid digit text reads as a negative number, so this marks a rejected entry.
 inline constexpr double kFailureValue = -1.0;
-inline constexpr std::string_view kOverflowText = "Overflow";
 
 struct DigitCheck {
     bool accepted = true;
     char character = '\0';  // the first character that is no digit of the base
     int position = 0;       // its position, counted from 1, spaces included
-    std::string report;     // "%c at pos %d not allowed", empty when accepted
+    std::string report;     // TextId::DigitNotAllowed, empty when accepted
 };
 
 // The result of fitting digits to a width; on overflow `text` holds the digits unchanged.
@@ -46,7 +45,7 @@ FittedDigits GroupBinary(std::string_view digits, const BitWidth& width);
 // Pads to `width.hexDigits` digits.
 FittedDigits PadHex(std::string_view digits, const BitWidth& width);
 
-// The text itself, or "Overflow" when its leading number is at least 2^bits.
+// The text itself, or TextId::Overflow when its leading number is at least 2^bits.
 std::string CheckDecimal(std::string_view text, const BitWidth& width);
 
 // Two capital hex digits per character, the first character most significant.

@@ -5,6 +5,7 @@
 #include "bases/BaseCodec.h"
 #include "engine/BitWidth.h"
 #include "text/NumberText.h"
+#include "text/Texts.h"
 
 namespace quillex {
 namespace {
@@ -84,13 +85,13 @@ std::string ResultText(std::int32_t result, LogicBase base) {
         case LogicBase::Bin: {
             const codec::FittedDigits bin =
                 codec::GroupBinary(codec::FormatInBase(pattern, 2), kWord);
-            return bin.overflow ? std::string(codec::kOverflowText) : bin.text;
+            return bin.overflow ? std::string(Text(TextId::Overflow)) : bin.text;
         }
         case LogicBase::Oct:
             return codec::FormatInBase(pattern, 8);
         case LogicBase::Hex: {
             const codec::FittedDigits hex = codec::PadHex(codec::FormatInBase(pattern, 16), kWord);
-            return hex.overflow ? std::string(codec::kOverflowText) : hex.text;
+            return hex.overflow ? std::string(Text(TextId::Overflow)) : hex.text;
         }
     }
     return {};

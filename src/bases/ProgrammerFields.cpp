@@ -5,6 +5,7 @@
 
 #include "bases/BaseCodec.h"
 #include "text/NumberText.h"
+#include "text/Texts.h"
 
 namespace quillex {
 namespace {
@@ -25,6 +26,11 @@ std::string WithoutSpaces(std::string_view text) {
     std::string digits(text);
     std::erase(digits, ' ');
     return digits;
+}
+
+// What Dec shows for a number beyond the width.
+std::string OverflowText() {
+    return std::string(Text(TextId::Overflow));
 }
 
 bool IsBitPattern(std::string_view digits) {
@@ -120,7 +126,7 @@ EditOutcome ProgrammerFields::Edit(ProgField field, std::string_view text, bool 
             // A number beyond the width shows the page as an overflow from any other field
             // does, rather than converting the number and overwriting Dec halfway through.
             if (typed >= width_.bound || !std::isfinite(typed)) {
-                At(ProgField::Dec) = std::string(codec::kOverflowText);
+                At(ProgField::Dec) = OverflowText();
             }
             UpdateFields();
             outcome.updated = true;
@@ -150,8 +156,7 @@ void ProgrammerFields::SetWidth(const BitWidth& width) {
 
 void ProgrammerFields::Invert() {
     const double inverted = InvertInWidth(DecValue(), width_);
-    At(ProgField::Dec) =
-        std::isfinite(inverted) ? FormatFixed(inverted, 0) : std::string(codec::kOverflowText);
+    At(ProgField::Dec) = std::isfinite(inverted) ? FormatFixed(inverted, 0) : OverflowText();
     UpdateFields();
 }
 
@@ -204,7 +209,7 @@ void ProgrammerFields::UpdateFields(std::optional<ProgField> source) {
     if (source != ProgField::Bin) {
         const codec::FittedDigits bin = codec::GroupBinary(codec::FormatInBase(shown, 2), width_);
         if (bin.overflow) {
-            At(ProgField::Dec) = std::string(codec::kOverflowText);
+            At(ProgField::Dec) = OverflowText();
         }
         At(ProgField::Bin) = bin.text;
     }
@@ -214,7 +219,7 @@ void ProgrammerFields::UpdateFields(std::optional<ProgField> source) {
     if (source != ProgField::Hex) {
         const codec::FittedDigits hex = codec::PadHex(hexDigits, width_);
         if (hex.overflow) {
-            At(ProgField::Dec) = std::string(codec::kOverflowText);
+            At(ProgField::Dec) = OverflowText();
         }
         At(ProgField::Hex) = hex.text;
     }
@@ -227,13 +232,13 @@ void ProgrammerFields::UpdateFields(std::optional<ProgField> source) {
             At(ProgField::Roman) = codec::RomanFromInt(static_cast<int>(whole));
         }
     } else {
-        At(ProgField::Roman) = std::string(kRomanRangeText);
+        At(ProgField::Roman) = std::string(quillex::Text(TextId::RomanRange));
     }
 }
 
 std::string HandOverText(double value, const BitWidth& width) {
     if (std::isinf(value) && value > 0.0) {
-        return std::string(codec::kOverflowText);
+        return OverflowText();
     }
     // Negative numbers, -0 and NaN all arrive as 0.
     if (!(value > 0.0)) {
@@ -249,7 +254,7 @@ std::optional<std::string> SignText(std::string_view resultText, const BitWidth&
     }
     const auto bits = static_cast<std::uint32_t>(number);
     const bool signSet = ((bits >> (width.bits - 1)) & 1u) != 0;
-    return std::string(signSet ? "Negative" : "Positive");
+    return std::string(Text(signSet ? TextId::SignNegative : TextId::SignPositive));
 }
 
 std::optional<std::string> GetBitText(std::string_view resultText) {
@@ -259,7 +264,7 @@ std::optional<std::string> GetBitText(std::string_view resultText) {
     }
     int exponent = 0;
     std::frexp(std::fabs(static_cast<double>(number)), &exponent);
-    return FormatFixed(exponent, 0) + " Bit Number";
+    return TextWith(TextId::BitNumber, {FormatFixed(exponent, 0)});
 }
 
 std::optional<std::string> ParityText(std::string_view resultText) {
@@ -267,7 +272,8 @@ std::optional<std::string> ParityText(std::string_view resultText) {
     if (number == 0) {
         return std::nullopt;
     }
-    return std::string((static_cast<std::uint32_t>(number) & 1u) != 0 ? "ODD" : "EVEN");
+    const bool odd = (static_cast<std::uint32_t>(number) & 1u) != 0;
+    return std::string(Text(odd ? TextId::ParityOdd : TextId::ParityEven));
 }
 
 }  // namespace quillex

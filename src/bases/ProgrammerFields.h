@@ -20,11 +20,17 @@ namespace quillex {
 enum class ProgField { Bin, Oct, Dec, Hex, AscII, Twos, Roman };
 inline constexpr std::size_t kProgFieldCount = 7;
 
+// The field's label, beside it on the page and before its text in the command line's output.
+constexpr std::string_view ProgFieldLabel(ProgField field) {
+    constexpr std::array<std::string_view, kProgFieldCount> kLabels = {
+        "Bin", "Oct", "Dec", "Hex", "AscII", "2's", "Roman",
+    };
+    return kLabels[static_cast<std::size_t>(field)];
+}
+
 // The four buttons beside the fields, from top to bottom.
 enum class BitMove { ShiftLeft, ShiftRight, RotateRight, RotateLeft };
 
-inline constexpr std::string_view kRomanRangeText = "0-3999";
-inline constexpr std::string_view kAsciiTooLongText = "ASCII allows max. 6 Characters";
 inline constexpr std::size_t kMaxAsciiCharacters = 6;
 // Longer Roman texts are read only up to here.
 inline constexpr std::size_t kMaxRomanLength = 255;
@@ -32,15 +38,15 @@ inline constexpr std::size_t kMaxRomanLength = 255;
 struct EditOutcome {
     // The edit changed the page's value and the fields were updated.
     bool updated = false;
-    // The page replaced the text of the field being edited ("Overflow" in Dec, "0-3999" in
-    // Roman). The window writes that text so that what the user typed stays in the field's
-    // undo history.
+    // The page replaced the text of the field being edited (TextId::Overflow in Dec,
+    // TextId::RomanRange in Roman). The window writes that text so that what the user typed
+    // stays in the field's undo history.
     bool editedFieldRewritten = false;
-    // Show a message box with kAsciiTooLongText, `asciiCaption` as its caption, an exclamation
-    // icon and an OK button.
+    // Show a message box with TextId::ProgrammerAsciiTooLong, `asciiCaption` as its caption,
+    // an exclamation icon and an OK button.
     bool asciiTooLong = false;
     std::string asciiCaption;
-    // Why an entry was ignored ("%c at pos %d not allowed"); the page does not show it.
+    // Why an entry was ignored (TextId::DigitNotAllowed); the page does not show it.
     std::string rejection;
 };
 
@@ -74,7 +80,7 @@ public:
     void UpdateFields(std::optional<ProgField> source = std::nullopt);
 
     // The value the Dec text stands for: 0 for the empty text, for "0" and for a text without
-    // a leading number (such as "Overflow").
+    // a leading number (such as TextId::Overflow).
     double DecValue() const;
 
 private:
@@ -88,7 +94,7 @@ private:
 };
 
 // The Dec text a calculator result arrives as: "%.0f" of the value checked against the width;
-// a negative value (and NaN) as "0", an infinite one as "Overflow".
+// a negative value (and NaN) as "0", an infinite one as TextId::Overflow.
 std::string HandOverText(double value, const BitWidth& width);
 
 // The result-field commands. Each reads the leading integer of the result text modulo 2^32 as

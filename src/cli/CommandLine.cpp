@@ -1,15 +1,16 @@
 #include "cli/CommandLine.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <istream>
 #include <optional>
 #include <ostream>
-#include <utility>
 
 #include "bases/ProgrammerFields.h"
 #include "cli/Version.h"
 #include "text/Cp1252.h"
+#include "text/NumberText.h"
 #include "text/Texts.h"
 
 namespace quillex {
@@ -28,7 +29,7 @@ bool ParseChoice(const std::string& text, std::initializer_list<const char*> cho
 }
 
 bool ParseDigits(const std::string& text, int& digits) {
-    if (text.empty() || text.size() > 2 || text.find_first_not_of("0123456789") != text.npos) {
+    if (text.empty() || text.size() > 2 || !std::ranges::all_of(text, IsDigit)) {
         return false;
     }
     digits = std::stoi(text);
@@ -52,13 +53,9 @@ void PrintBases(ProgrammerFields& page, const Calculation& calculation, std::ost
         return;
     }
     page.ReceiveResult(calculation.value);
-    constexpr std::pair<ProgField, const char*> kLabels[] = {
-        {ProgField::Bin, "Bin"},     {ProgField::Oct, "Oct"},     {ProgField::Dec, "Dec"},
-        {ProgField::Hex, "Hex"},     {ProgField::AscII, "AscII"}, {ProgField::Twos, "2's"},
-        {ProgField::Roman, "Roman"},
-    };
-    for (const auto& [field, label] : kLabels) {
-        out << label << ": " << Cp1252ToUtf8(page.Text(field)) << '\n';
+    for (std::size_t i = 0; i < kProgFieldCount; ++i) {
+        const auto field = static_cast<ProgField>(i);
+        out << ProgFieldLabel(field) << ": " << Cp1252ToUtf8(page.Text(field)) << '\n';
     }
 }
 
@@ -126,7 +123,8 @@ int FinishOutput(std::ostream& out, std::ostream& err, int status, OutputCheck& 
     if (check.Good(out)) {
         return status;
     }
-    err << "quillex: the output could not be written: " << std::strerror(check.Error()) << "\n";
+    err << "quillex: " << Text(TextId::OutputNotWritten) << ": " << std::strerror(check.Error())
+        << "\n";
     return kExitOutputFailed;
 }
 
@@ -134,9 +132,9 @@ int FinishOutput(std::ostream& out, std::ostream& err, int status, OutputCheck& 
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     CommandLine result;
-    auto fail = [&result](std::string message) {
+    auto fail = [&result](std::string_view message) {
         result.action = CommandLine::Action::BadUsage;
-        result.error = std::move(message);
+        result.error = message;
         return result;
     };
     bool evaluate = false;
@@ -155,7 +153,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
                                 name == "--thousands" || name == "--lang";
         if (takesValue && !hasValue) {
             if (i + 1 >= arguments.size()) {
-                return fail(name + " needs a value");
+                return fail(TextWith(TextId::UsageNeedsValue, {name}));
             }
             value = arguments[++i];
         }
@@ -168,41 +166,41 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             result.yText = value;
         } else if (name == "--width") {
             if (!ParseChoice(value, {"4", "8", "16", "32"}, result.widthIndex)) {
-                return fail("--width takes 4, 8, 16 or 32");
+                return fail(Text(TextId::UsageWidth));
             }
         } else if (name == "--style") {
             if (!ParseChoice(value, {"standard", "fixed", "engineering", "scientific"},
                              result.display.style)) {
-                return fail("--style takes standard, fixed, engineering or scientific");
+                return fail(Text(TextId::UsageStyle));
             }
         } else if (name == "--digits") {
             if (!ParseDigits(value, result.display.decimals)) {
-                return fail("--digits takes a number from 0 to 15");
+                return fail(Text(TextId::UsageDigits));
             }
         } else if (name == "--thousands") {
             if (!ParseChoice(value, {"0", "1", "2"}, result.display.thousands)) {
-                return fail("--thousands takes 0, 1 or 2");
+                return fail(Text(TextId::UsageThousands));
             }
         } else if (name == "--decimal-comma") {
             int on = 1;
             if (hasValue && !ParseChoice(value, {"0", "1"}, on)) {
-                return fail("--decimal-comma takes no value, or 0 or 1");
+                return fail(Text(TextId::UsageDecimalComma));
             }
             result.display.decimalComma = on == 1;
         } else if (name == "--lang") {
             int index = 0;
             if (!ParseChoice(value, {"de", "en"}, index)) {
-                return fail("--lang takes de or en");
+                return fail(Text(TextId::UsageLang));
             }
             result.language = index == 0 ? Language::German : Language::English;
         } else if (name == "--bases") {
             if (hasValue) {
-                return fail("--bases takes no value");
+                return fail(TextWith(TextId::UsageNoValue, {name}));
             }
             result.showBases = true;
         } else if (name == "--toggle") {
             if (hasValue) {
-                return fail("--toggle takes no value");
+                return fail(TextWith(TextId::UsageNoValue, {name}));
             }
             result.toggle = true;
         } else if (name == "--interactive") {
@@ -214,18 +212,18 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             result.action = CommandLine::Action::Version;
             return result;
         } else {
-            return fail("unknown argument: " + arguments[i]);
+            return fail(TextWith(TextId::UsageUnknown, {arguments[i]}));
         }
     }
     if (result.toggle && (evaluate || interactive)) {
-        return fail("--toggle goes without --eval and --interactive");
+        return fail(Text(TextId::UsageToggleAlone));
     }
     if (evaluate) {
         result.action = CommandLine::Action::Evaluate;
     } else if (interactive) {
         result.action = CommandLine::Action::Interactive;
     } else if (result.showBases) {
-        return fail("--bases goes with --eval or --interactive");
+        return fail(Text(TextId::UsageBasesAlone));
     }
     return result;
 }
@@ -257,7 +255,7 @@ int RunInteractive(const CommandLine& commandLine, std::istream& in, std::ostrea
                    std::ostream& err) {
     Session session(commandLine);
     OutputCheck check;
-    out << "Quillex " << kVersion << ": type an expression; Ctrl+D ends.\n";
+    out << "Quillex " << kVersion << ": " << Text(TextId::InteractiveHint) << "\n";
     std::string line;
     while (check.Good(out << "> " << std::flush) && std::getline(in, line)) {
         StripLineEnd(line);
@@ -273,29 +271,7 @@ int FinishOutput(std::ostream& out, std::ostream& err, int status) {
 }
 
 std::string UsageText() {
-    return "Usage: quillex [options]\n"
-           "       quillex [options] --eval EXPR   print the result of EXPR\n"
-           "       quillex [options] --eval -      evaluate one input per line of stdin\n"
-           "       quillex [options] --interactive  read expressions and print results\n"
-           "\n"
-           "Without these, quillex opens the calculator window.\n"
-           "\n"
-           "Options (each also as --name=VALUE):\n"
-           "  --x TEXT, --y TEXT     texts of the X and Y variables\n"
-           "  --width 4|8|16|32      word width for not, # and ? and for --bases (default 32)\n"
-           "  --bases                after each result, the programmer page's fields: Bin, Oct,\n"
-           "                         Dec, Hex, AscII, 2's and Roman, one per line\n"
-           "  --style standard|fixed|engineering|scientific\n"
-           "  --digits N             decimals for fixed and engineering, 0 to 15\n"
-           "  --thousands 0|1|2      none, 1.234,5 or 1,234.5\n"
-           "  --decimal-comma        show a decimal comma (without thousands separators)\n"
-           "  --lang de|en           language of the window (default de)\n"
-           "  --toggle               hide the running window when it is in front, otherwise\n"
-           "                         show it (for a keyboard shortcut); starts it if none runs\n"
-           "  --help, --version\n"
-           "\n"
-           "Exit status: 0 when every input gave a number, 1 when one gave a message,\n"
-           "2 for bad usage, 3 when the output could not be written.\n";
+    return std::string(Text(TextId::UsageText));
 }
 
 std::string VersionText() {

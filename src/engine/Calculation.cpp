@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "text/NumberText.h"
+#include "text/Texts.h"
 
 namespace quillex {
 namespace {
@@ -40,7 +41,7 @@ Calculation Calculate(ExprEngine& engine, std::string_view input, const CalcSett
         out.inputCut = true;
     }
     if (input.empty()) {
-        out.resultText = kNoInputText;
+        out.resultText = Text(TextId::NoInput);
         return out;
     }
 

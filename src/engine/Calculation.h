@@ -13,7 +13,6 @@
 namespace quillex {
 
 inline constexpr std::size_t kMaxInputLength = 125;
-inline constexpr std::string_view kNoInputText = "Keine Eingabe";
 
 struct CalcSettings {
     std::string xText;  // texts of the X and Y fields

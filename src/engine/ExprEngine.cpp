@@ -6,6 +6,7 @@
 
 #include "engine/BitWidth.h"
 #include "text/NumberText.h"
+#include "text/Texts.h"
 
 namespace quillex {
 namespace {
@@ -31,9 +32,6 @@ constexpr double kPi = 3.141592653589793;
 constexpr double kDegreesPerRadian = 57.29577951308232;
 constexpr double kRadiansPerDegree = 0.017453292519943295;
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 bool IsLetter(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
@@ -144,7 +142,7 @@ bool ExprEngine::AcceptNumberCharacter(char c) {
             reader_.Back(following);
         } else {
             // The character after the e is dropped.
-            ReportError(messages::kFloat);
+            ReportError(Text(TextId::EngineFloat));
             exponentFlag_ = false;
         }
         return true;
@@ -181,7 +179,7 @@ int ExprEngine::ReadName(char first) {
     std::size_t count = 0;
     while (IsLetter(c) || IsDigit(c)) {
         if (++count >= kTextCapacity) {
-            ReportError(messages::kCompiler);
+            ReportError(Text(TextId::EngineCompiler));
         } else {
             identifier_[identifierLength_++] = c;
         }
@@ -191,7 +189,7 @@ int ExprEngine::ReadName(char first) {
     reader_.Back(c);
     const int token = count < kTextCapacity ? LookUpKeyword(IdentifierText()) : -1;
     if (token < 0) {
-        ReportError(messages::kUnknown);
+        ReportError(Text(TextId::EngineUnknown));
         return TOK_END;
     }
     return token;
@@ -230,7 +228,7 @@ bool ExprEngine::Expect(int token) {
         token_ = NextToken();
         return true;
     }
-    ReportError(messages::kSyntax);
+    ReportError(Text(TextId::EngineSyntax));
     token_ = TOK_END;
     return false;
 }
@@ -371,7 +369,7 @@ Value ExprEngine::ParsePrimary() {
         case TOK_OCT:
             return ApplyFunction(token_);
         default:
-            ReportError(messages::kIncomplete);
+            ReportError(Text(TextId::EngineIncomplete));
             return 0;
     }
 }
@@ -391,12 +389,12 @@ Value ExprEngine::ApplyFunction(int function) {
     Expect('(');
     const Value x = ParseExpression();
     if (function == TOK_FAC && x > 171) {
-        ReportError(messages::kFactorial);
+        ReportError(Text(TextId::EngineFactorial));
         Expect(')');
         return 0;
     }
     if (function == TOK_PRO && !(x > 0 && x <= 100)) {
-        ReportError(messages::kPercent);
+        ReportError(Text(TextId::EnginePercent));
         Expect(')');
         return 0;
     }
@@ -458,7 +456,7 @@ Value ExprEngine::ApplyFunction(int function) {
             const int base = function == TOK_BIN ? 2 : 8;
             Value v = 0;
             if (!ReadDigits(FormatFixed(x, 0), base, v)) {
-                ReportError(function == TOK_BIN ? messages::kBin : messages::kOct);
+                ReportError(Text(function == TOK_BIN ? TextId::EngineBin : TextId::EngineOct));
                 return 0;
             }
             return v;
@@ -466,7 +464,7 @@ Value ExprEngine::ApplyFunction(int function) {
         case TOK_HEX: {
             Value v = 0;
             if (!ReadDigits(NumberText(), 16, v)) {
-                ReportError(messages::kHex);
+                ReportError(Text(TextId::EngineHex));
                 return 0;
             }
             return v;

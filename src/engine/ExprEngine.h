@@ -3,7 +3,8 @@
 // The engine reads a prepared text (the caller's input followed by ";_"), evaluates its
 // statements one after another and hands back the value of the last one together with an error
 // text. Errors never stop the evaluation: each report replaces the previous message and the
-// parse goes on with substitute values, so the message the caller sees is the last one.
+// parse goes on with substitute values, so the message the caller sees is the last one. The
+// messages are texts of the text table (TextId::EngineSyntax to TextId::EngineHex).
 // Texts are 8-bit (code page 1252); only A-Z, a-z count as letters and 0-9 as digits.
 #pragma once
 
@@ -51,20 +52,6 @@ enum Token : int {
     TOK_HEX = 292,
     TOK_OCT = 293,
 };
-
-// The engine's messages, shown in the result field instead of a value.
-namespace messages {
-inline constexpr std::string_view kSyntax = "Fehlerhafte Eingabe (Ausdruck)";
-inline constexpr std::string_view kIncomplete = "Anweisung unvollst.";
-inline constexpr std::string_view kFloat = "Eingabefehler in float Zahl";
-inline constexpr std::string_view kCompiler = "compiler error";
-inline constexpr std::string_view kUnknown = "Unbekannter Ausdruck";
-inline constexpr std::string_view kFactorial = "Maximum for Factorial is 171";
-inline constexpr std::string_view kPercent = "percent > 100 or <= 0";
-inline constexpr std::string_view kBin = "BIN: You can enter only 0 or 1";
-inline constexpr std::string_view kOct = "OCT: You can enter from 0 or 7";
-inline constexpr std::string_view kHex = "HEX: You can enter from 0 or F";
-}  // namespace messages
 
 // The integer view of a value: truncated toward zero to 64 bits, of which the low 32 are kept
 // as a signed integer; values beyond the 64-bit range (and NaN) give 0.

@@ -100,7 +100,7 @@ void SwapPointsAndCommas(std::string& text) {
 std::string GroupThousands(std::string text) {
     const bool negative = !text.empty() && text[0] == '-';
     std::size_t p = negative ? 1 : 0;
-    while (p < text.size() && text[p] >= '0' && text[p] <= '9') {
+    while (p < text.size() && IsDigit(text[p])) {
         ++p;
     }
     const std::size_t shift = negative ? 1 : 0;

@@ -3,11 +3,14 @@
 #include <QFile>
 
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
+
+#include "text/Texts.h"
 
 namespace quillex {
 
@@ -34,7 +37,11 @@ QString ReplaceFileContent(const QString& path, const QByteArray& bytes) {
         error = QString::fromLocal8Bit(failure.message());
     }
     QFile::remove(partPath);
-    return error.isEmpty() ? QStringLiteral("the file could not be written") : error;
+    if (error.isEmpty()) {
+        const std::string_view reason = Text(TextId::FileNotWritable);
+        error = QString::fromUtf8(reason.data(), static_cast<qsizetype>(reason.size()));
+    }
+    return error;
 }
 
 }  // namespace quillex

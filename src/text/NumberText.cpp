@@ -17,9 +17,6 @@ constexpr int kMaxDecimals = 40;
 // Widest fixed text: sign, 309 integer digits, point, decimals, one extra rounding digit.
 using ConversionBuffer = std::array<char, 1 + 309 + 1 + kMaxDecimals + 2>;
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 bool IsBlank(char c) {
     return c == ' ' || (c >= '\t' && c <= '\r');
 }

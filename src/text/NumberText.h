@@ -12,6 +12,11 @@
 
 namespace quillex {
 
+// The decimal digits 0-9 alone, whatever the locale.
+constexpr bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
 // "%.<decimals>f"
 std::string FormatFixed(double value, int decimals);
 // "%.<decimals>e", or "%.<decimals>E" when upper is set.

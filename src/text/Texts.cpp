@@ -12,6 +12,10 @@ struct TextPair {
 };
 
 // Texts the program has in one form only carry it in both columns.
+constexpr TextPair Same(TextId id, std::string_view text) {
+    return {id, text, text};
+}
+
 constexpr TextPair kTexts[] = {
     {TextId::NoText, "", ""},
     {TextId::MainCaption, "Omnivex Calculator", "Omnivex Calculator"},
@@ -36,6 +40,25 @@ constexpr TextPair kTexts[] = {
     {TextId::TabKeypad, "Rechner", "Rechner"},
     {TextId::TabProgrammer, "Binär", "Binär"},
     {TextId::TabLogic, "Binär II", "Binär II"},
+    Same(TextId::NoInput, "Keine Eingabe"),
+    Same(TextId::EngineSyntax, "Fehlerhafte Eingabe (Ausdruck)"),
+    Same(TextId::EngineIncomplete, "Anweisung unvollst."),
+    Same(TextId::EngineFloat, "Eingabefehler in float Zahl"),
+    Same(TextId::EngineCompiler, "compiler error"),
+    Same(TextId::EngineUnknown, "Unbekannter Ausdruck"),
+    Same(TextId::EngineFactorial, "Maximum for Factorial is 171"),
+    Same(TextId::EnginePercent, "percent > 100 or <= 0"),
+    Same(TextId::EngineBin, "BIN: You can enter only 0 or 1"),
+    Same(TextId::EngineOct, "OCT: You can enter from 0 or 7"),
+    Same(TextId::EngineHex, "HEX: You can enter from 0 or F"),
+    Same(TextId::Overflow, "Overflow"),
+    Same(TextId::RomanRange, "0-3999"),
+    Same(TextId::SignNegative, "Negative"),
+    Same(TextId::SignPositive, "Positive"),
+    Same(TextId::BitNumber, "%1 Bit Number"),
+    Same(TextId::ParityOdd, "ODD"),
+    Same(TextId::ParityEven, "EVEN"),
+    Same(TextId::DigitNotAllowed, "%1 at pos %2 not allowed"),
     {TextId::MenuHelp, "&Help", "&Hilfe"},
     {TextId::MenuOpen, "&Open", "&Öffnen"},
     {TextId::MenuOptions, "O&ptions", "O&ptionen"},
@@ -180,6 +203,7 @@ constexpr TextPair kTexts[] = {
     {TextId::ProgrammerNameShiftRight, "Shift right", "Nach rechts schieben"},
     {TextId::ProgrammerNameRotateRight, "Rotate right", "Nach rechts rollen"},
     {TextId::ProgrammerNameRotateLeft, "Rotate left", "Nach links rollen"},
+    Same(TextId::ProgrammerAsciiTooLong, "ASCII allows max. 6 Characters"),
     {TextId::LogicInput, "Input", "Eingabe"},
     {TextId::LogicOutput, "Output ", "Ergebnis"},
     {TextId::TabConverter, "Umrechnung", "Umrechnung"},
@@ -199,6 +223,23 @@ constexpr TextPair kTexts[] = {
     {TextId::ConstantsValue, "Value/Constant", "Wert/Konstante"},
     {TextId::MenuImperialToMetric, "&Imperial to Metric", "&Englisch nach Metrisch"},
     {TextId::MenuMetricToImperial, "&Metric to Imperial", "&Metrisch nach Englisch"},
+    Same(TextId::MenuConvert, "&Convert"),
+    // Filled with blanks to 11 characters.
+    Same(TextId::MenuCategoryAngle, "Angle      "),
+    Same(TextId::MenuCategoryArea, "Area       "),
+    Same(TextId::MenuCategoryElectricity, "Electricity"),
+    Same(TextId::MenuCategoryEnergy, "Energy     "),
+    Same(TextId::MenuCategoryForce, "Force      "),
+    Same(TextId::MenuCategoryIlluminance, "Illuminance"),
+    Same(TextId::MenuCategoryLength, "Length     "),
+    Same(TextId::MenuCategoryMass, "Mass       "),
+    Same(TextId::MenuCategoryPower, "Power      "),
+    Same(TextId::MenuCategoryPressure, "Pressure   "),
+    Same(TextId::MenuCategoryTemperature, "Temperature"),
+    Same(TextId::MenuCategoryTime, "Time       "),
+    Same(TextId::MenuCategoryTorque, "Torque     "),
+    Same(TextId::MenuCategoryVelocity, "Velocity   "),
+    Same(TextId::MenuCategoryVolume, "Volume     "),
     {TextId::NameConverterValue1, "Value in unit 1", "Wert in Einheit 1"},
     {TextId::NameConverterValue2, "Value in unit 2", "Wert in Einheit 2"},
     {TextId::NameConverterLabel1, "Unit 1 symbol", "Zeichen der Einheit 1"},
@@ -239,6 +280,43 @@ constexpr TextPair kTexts[] = {
      "quillex: diese Fassung hat kein Fenster.\n"
      "Mit  quillex --eval TERM  oder  quillex --interactive  wird gerechnet (quillex --help sagt "
      "mehr).\n"},
+    Same(TextId::UsageText,
+         "Usage: quillex [options]\n"
+         "       quillex [options] --eval EXPR   print the result of EXPR\n"
+         "       quillex [options] --eval -      evaluate one input per line of stdin\n"
+         "       quillex [options] --interactive  read expressions and print results\n"
+         "\n"
+         "Without these, quillex opens the calculator window.\n"
+         "\n"
+         "Options (each also as --name=VALUE):\n"
+         "  --x TEXT, --y TEXT     texts of the X and Y variables\n"
+         "  --width 4|8|16|32      word width for not, # and ? and for --bases (default 32)\n"
+         "  --bases                after each result, the programmer page's fields: Bin, Oct,\n"
+         "                         Dec, Hex, AscII, 2's and Roman, one per line\n"
+         "  --style standard|fixed|engineering|scientific\n"
+         "  --digits N             decimals for fixed and engineering, 0 to 15\n"
+         "  --thousands 0|1|2      none, 1.234,5 or 1,234.5\n"
+         "  --decimal-comma        show a decimal comma (without thousands separators)\n"
+         "  --lang de|en           language of the window (default de)\n"
+         "  --toggle               hide the running window when it is in front, otherwise\n"
+         "                         show it (for a keyboard shortcut); starts it if none runs\n"
+         "  --help, --version\n"
+         "\n"
+         "Exit status: 0 when every input gave a number, 1 when one gave a message,\n"
+         "2 for bad usage, 3 when the output could not be written.\n"),
+    Same(TextId::UsageNeedsValue, "%1 needs a value"),
+    Same(TextId::UsageNoValue, "%1 takes no value"),
+    Same(TextId::UsageWidth, "--width takes 4, 8, 16 or 32"),
+    Same(TextId::UsageStyle, "--style takes standard, fixed, engineering or scientific"),
+    Same(TextId::UsageDigits, "--digits takes a number from 0 to 15"),
+    Same(TextId::UsageThousands, "--thousands takes 0, 1 or 2"),
+    Same(TextId::UsageDecimalComma, "--decimal-comma takes no value, or 0 or 1"),
+    Same(TextId::UsageLang, "--lang takes de or en"),
+    Same(TextId::UsageUnknown, "unknown argument: %1"),
+    Same(TextId::UsageToggleAlone, "--toggle goes without --eval and --interactive"),
+    Same(TextId::UsageBasesAlone, "--bases goes with --eval or --interactive"),
+    Same(TextId::OutputNotWritten, "the output could not be written"),
+    Same(TextId::InteractiveHint, "type an expression; Ctrl+D ends."),
     {TextId::InstanceNotPrivate, "belongs to another user or is open to others",
      "gehört einem anderen Benutzer oder ist für andere offen"},
     {TextId::InstanceAlone, "later starts open a window of their own",
@@ -258,6 +336,25 @@ constexpr bool RowsInIdOrder() {
 }
 static_assert(RowsInIdOrder(), "rows must follow the order of TextId");
 
+constexpr bool IsAscii(std::string_view text) {
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            return false;
+        }
+    }
+    return true;
+}
+constexpr bool FieldTextsAreAscii() {
+    for (auto i = static_cast<std::size_t>(TextId::NoInput);
+         i <= static_cast<std::size_t>(TextId::DigitNotAllowed); ++i) {
+        if (!IsAscii(kTexts[i].english) || !IsAscii(kTexts[i].german)) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(FieldTextsAreAscii(), "the fields' texts must read the same in code page 1252");
+
 Language g_language = Language::German;
 
 }  // namespace
@@ -276,6 +373,22 @@ std::string_view Text(TextId id) {
 std::string_view Text(TextId id, Language language) {
     const TextPair& row = kTexts[static_cast<std::size_t>(id)];
     return language == Language::English ? row.english : row.german;
+}
+
+std::string TextWith(TextId id, std::initializer_list<std::string_view> values) {
+    const std::string_view text = Text(id);
+    std::string filled;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::size_t n =
+            i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1] - '1') : values.size();
+        if (text[i] == '%' && n < values.size() && n < 9) {
+            filled += values.begin()[n];
+            ++i;
+        } else {
+            filled += text[i];
+        }
+    }
+    return filled;
 }
 
 }  // namespace quillex

@@ -2,6 +2,8 @@
 // name. German is the default; the language is chosen once at start-up. Texts are UTF-8.
 #pragma once
 
+#include <initializer_list>
+#include <string>
 #include <string_view>
 
 namespace quillex {
@@ -27,6 +29,28 @@ enum class TextId {
     TabKeypad,
     TabProgrammer,
     TabLogic,
+    // What the result field and the programmer and logic pages' fields show instead of a
+    // number: the engine's messages (EngineSyntax to EngineHex) and the texts that stand for a
+    // value. These fields hold 8-bit text, so these texts are ASCII.
+    NoInput,
+    EngineSyntax,
+    EngineIncomplete,
+    EngineFloat,
+    EngineCompiler,
+    EngineUnknown,
+    EngineFactorial,
+    EnginePercent,
+    EngineBin,
+    EngineOct,
+    EngineHex,
+    Overflow,
+    RomanRange,
+    SignNegative,
+    SignPositive,
+    BitNumber,  // %1: the number of bits
+    ParityOdd,
+    ParityEven,
+    DigitNotAllowed,  // %1: the character, %2: its position
     // Background menu and tray menu
     MenuHelp,
     MenuOpen,
@@ -143,6 +167,7 @@ enum class TextId {
     ProgrammerNameShiftRight,
     ProgrammerNameRotateRight,
     ProgrammerNameRotateLeft,
+    ProgrammerAsciiTooLong,
     // Logic page
     LogicInput,
     LogicOutput,
@@ -164,6 +189,23 @@ enum class TextId {
     ConstantsValue,
     MenuImperialToMetric,
     MenuMetricToImperial,
+    MenuConvert,
+    // The Converter menu's submenus of the conversion table, in the order of its categories
+    MenuCategoryAngle,
+    MenuCategoryArea,
+    MenuCategoryElectricity,
+    MenuCategoryEnergy,
+    MenuCategoryForce,
+    MenuCategoryIlluminance,
+    MenuCategoryLength,
+    MenuCategoryMass,
+    MenuCategoryPower,
+    MenuCategoryPressure,
+    MenuCategoryTemperature,
+    MenuCategoryTime,
+    MenuCategoryTorque,
+    MenuCategoryVelocity,
+    MenuCategoryVolume,
     NameConverterValue1,
     NameConverterValue2,
     NameConverterLabel1,
@@ -195,6 +237,20 @@ enum class TextId {
     // Command line
     NoDisplay,
     NoWindow,
+    UsageText,
+    UsageNeedsValue,  // %1: the option
+    UsageNoValue,     // %1: the option
+    UsageWidth,
+    UsageStyle,
+    UsageDigits,
+    UsageThousands,
+    UsageDecimalComma,
+    UsageLang,
+    UsageUnknown,  // %1: the argument
+    UsageToggleAlone,
+    UsageBasesAlone,
+    OutputNotWritten,
+    InteractiveHint,
     // Single instance
     InstanceNotPrivate,
     InstanceAlone,
@@ -208,5 +264,7 @@ Language CurrentLanguage();
 std::string_view Text(TextId id);
 // The text in the given language.
 std::string_view Text(TextId id, Language language);
+// The text in the current language with each of "%1" to "%9" replaced by that value.
+std::string TextWith(TextId id, std::initializer_list<std::string_view> values);
 
 }  // namespace quillex

@@ -14,7 +14,7 @@
 
 namespace quillex {
 
-static_assert(kCmdCurrencyFirst == kCurrencyCommandFirst, "menu entries carry the table's numbers");
+static_assert(kCmdCurrencyFirst + kCurrencyCount <= kCmdKeypadFirst, "currency commands overlap");
 
 CCurrencyButtons::CCurrencyButtons(CToolRow& row, CalculatorState& state, CResultField* result)
     : QObject(&row), state_(state), result_(result) {
@@ -56,7 +56,7 @@ void CCurrencyButtons::ShowMenu() {
         menu_->setAccessibleName(Tr(TextId::NameCurrencyMenu));
         for (int i = 0; i < kCurrencyCount; ++i) {
             QAction* entry = menu_->addAction(CurrencyIcon(i), CurrencyCode(i));
-            entry->setData(CurrencyAt(i).icon);
+            entry->setData(kCmdCurrencyFirst + i);
         }
     }
     if (const QAction* chosen = menu_->exec(QCursor::pos())) {

@@ -28,7 +28,6 @@ constexpr int kFieldHeight = 12;
 
 struct FieldPlace {
     ProgField field;
-    const char* label;
     int labelX;
     int x;
     int y;
@@ -37,10 +36,10 @@ struct FieldPlace {
 
 // Bin across the page; Oct, Dec and Hex under it on the left, AscII, 2's and Roman beside them.
 constexpr FieldPlace kFieldPlaces[] = {
-    {ProgField::Bin, "Bin", 2, 20, 4, 168},       {ProgField::Oct, "Oct", 2, 20, 18, 64},
-    {ProgField::Dec, "Dec", 2, 20, 32, 64},       {ProgField::Hex, "Hex", 2, 20, 46, 64},
-    {ProgField::AscII, "AscII", 88, 112, 18, 56}, {ProgField::Twos, "2's", 88, 112, 32, 76},
-    {ProgField::Roman, "Roman", 88, 112, 46, 76},
+    {ProgField::Bin, 2, 20, 4, 168},     {ProgField::Oct, 2, 20, 18, 64},
+    {ProgField::Dec, 2, 20, 32, 64},     {ProgField::Hex, 2, 20, 46, 64},
+    {ProgField::AscII, 88, 112, 18, 56}, {ProgField::Twos, 88, 112, 32, 76},
+    {ProgField::Roman, 88, 112, 46, 76},
 };
 
 const QColor kRed(255, 0, 0);
@@ -106,7 +105,7 @@ void CProgrammerPage::Build() {
     const DialogUnits units(font());
 
     for (const FieldPlace& place : kFieldPlaces) {
-        const QString name = QString::fromLatin1(place.label);
+        const QString name = FromUtf8(ProgFieldLabel(place.field));
         auto* label = new QLabel(name, this);
         units.Place(label, place.labelX, place.y + 2, place.x - place.labelX - 2, 8);
         auto* edit = new QLineEdit(this);
@@ -212,7 +211,7 @@ void CProgrammerPage::OnEdited(ProgField field) {
         fields_.Edit(field, before, false);
         Write(field, FromCp1252(before), true);
         QMessageBox tooLong(QMessageBox::Warning, FromCp1252(outcome.asciiCaption),
-                            FromUtf8(kAsciiTooLongText), QMessageBox::Ok, this);
+                            Tr(TextId::ProgrammerAsciiTooLong), QMessageBox::Ok, this);
         tooLong.exec();
         return;
     }

@@ -23,7 +23,7 @@ enum CommandId : int {
     kCmdEuroToCurrency,
     kCmdCurrencyToEuro,
     kCmdMiniCalc,
-    // One command per entry of the currency menu, in the order of the Euro table.
+    // One command per entry of the currency menu: kCmdCurrencyFirst + the currency's index.
     kCmdCurrencyFirst = 200,
     kCmdCurrencyLast = 210,
     // One command per key of the keypad page, in the order of the key table.
@@ -33,9 +33,12 @@ enum CommandId : int {
     kCmdProgrammerLast = 1199,
     // The logic page's operation buttons: and, or, xor, mod.
     kCmdLogicFirst = 1200,
-    // The Units menu's entries (kCmdCatalogFirst) and the Converter menu's fixed entries
-    // (kCmdFixedConversionFirst) and conversion-table records (kCmdConversionRecordFirst) take
-    // their numbers from the units library: 1300, 1500 and 1600 on.
+    // The Units menu's entries: kCmdCatalogFirst + the catalogue entry's id.
+    kCmdCatalogFirst = 1300,
+    // The Converter menu's fixed entries: kCmdFixedConversionFirst + the entry's index; its
+    // records of the conversion table: kCmdConversionRecordFirst + the record's index.
+    kCmdFixedConversionFirst = 1500,
+    kCmdConversionRecordFirst = 1600,
 };
 
 }  // namespace quillex

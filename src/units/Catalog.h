@@ -60,10 +60,8 @@ extern const std::array<CatalogEntry, kConstantCount> kConstants;
 extern const std::array<CatalogEntry, kUnitCount> kUnits;
 
 // The Constants menu as data: seven submenus whose entries insert a number into the
-// expression. Entry ids number the constants 0..23 and the units 24..144, so that every entry
-// can have a command of its own (kCmdCatalogFirst + id).
+// expression. Entry ids number the constants 0..23 and the units 24..144.
 inline constexpr std::size_t kCatalogEntryCount = kConstantCount + kUnitCount;
-inline constexpr int kCmdCatalogFirst = 1300;
 
 struct CatalogMenuItem {
     bool separator = false;

@@ -10,17 +10,17 @@ namespace quillex {
 namespace {
 
 constexpr std::array<EuroRate, kCurrencyCount> kRates = {{
-    {13.7603f, "\xD6sterreichische Schilling", "ATS", 200},
-    {40.3399f, "Belgischer Franc", "BEF", 201},
-    {1.95583f, "Deutsche Mark", "DM", 202},
-    {166.386f, "Spanische Peseta", "ESP", 203},
-    {5.94573f, "Finnmark", "FIM", 204},
-    {6.55957f, "Franz\xF6sischer Franc", "FRF", 205},
-    {0.787564f, "Irisches Punt ", "IEP", 206},
-    {1936.27f, "Italienische Lira", "ITL", 207},
-    {40.3399f, "Luxemburgischer Franc", "LUF", 208},
-    {2.20371f, "Holl\xE4ndischer Gulden", "NLG", 209},
-    {200.482f, "Portugiesischer Escudo", "PTE", 210},
+    {13.7603f, "\xD6sterreichische Schilling", "ATS"},
+    {40.3399f, "Belgischer Franc", "BEF"},
+    {1.95583f, "Deutsche Mark", "DM"},
+    {166.386f, "Spanische Peseta", "ESP"},
+    {5.94573f, "Finnmark", "FIM"},
+    {6.55957f, "Franz\xF6sischer Franc", "FRF"},
+    {0.787564f, "Irisches Punt ", "IEP"},
+    {1936.27f, "Italienische Lira", "ITL"},
+    {40.3399f, "Luxemburgischer Franc", "LUF"},
+    {2.20371f, "Holl\xE4ndischer Gulden", "NLG"},
+    {200.482f, "Portugiesischer Escudo", "PTE"},
 }};
 
 }  // namespace

@@ -12,11 +12,9 @@ struct EuroRate {
     float rate;             // units of the currency per Euro, held in single precision
     std::string_view name;  // German name, code page 1252 (no screen shows it)
     std::string_view code;  // shown after converted amounts and in the currency menu
-    int icon;               // the currency's image and the command number of its menu entry
 };
 
 inline constexpr int kCurrencyCount = 11;
-inline constexpr int kCurrencyCommandFirst = 200;
 
 // In table order: the index is what the setting "Euro" stores.
 std::span<const EuroRate> EuroRates();

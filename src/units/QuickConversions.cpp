@@ -54,10 +54,11 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
 }
 
 ConversionSubmenu FixedSubmenu(TextId title, std::span<const FixedConversion> entries,
-                               int firstCommand) {
+                               std::size_t firstIndex) {
     ConversionSubmenu submenu{Text(title), {}};
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        submenu.items.push_back({std::string(entries[i].label), firstCommand + static_cast<int>(i),
+        submenu.items.push_back({std::string(entries[i].label),
+                                 {ConversionEntry::Kind::Fixed, firstIndex + i},
                                  std::string(entries[i].appendedText)});
     }
     return submenu;
@@ -70,21 +71,21 @@ std::string RecordAppendedText(const ConversionRecord& record) {
 }  // namespace
 
 const std::array<ConversionCategory, 15> kConversionCategories = {{
-    {"Angle", "Angle      "},
-    {"Area", "Area       "},
-    {"Electricity", "Electricity"},
-    {"Energy", "Energy     "},
-    {"Force", "Force      "},
-    {"Illuminance", "Illuminance"},
-    {"Length", "Length     "},
-    {"Mass", "Mass       "},
-    {"Power", "Power      "},
-    {"Pressure", "Pressure   "},
-    {"Temperature", "Temperature"},
-    {"Time", "Time       "},
-    {"Torque", "Torque     "},
-    {"Velocity", "Velocity   "},
-    {"Volume", "Volume     "},
+    {"Angle", TextId::MenuCategoryAngle},
+    {"Area", TextId::MenuCategoryArea},
+    {"Electricity", TextId::MenuCategoryElectricity},
+    {"Energy", TextId::MenuCategoryEnergy},
+    {"Force", TextId::MenuCategoryForce},
+    {"Illuminance", TextId::MenuCategoryIlluminance},
+    {"Length", TextId::MenuCategoryLength},
+    {"Mass", TextId::MenuCategoryMass},
+    {"Power", TextId::MenuCategoryPower},
+    {"Pressure", TextId::MenuCategoryPressure},
+    {"Temperature", TextId::MenuCategoryTemperature},
+    {"Time", TextId::MenuCategoryTime},
+    {"Torque", TextId::MenuCategoryTorque},
+    {"Velocity", TextId::MenuCategoryVelocity},
+    {"Volume", TextId::MenuCategoryVolume},
 }};
 
 ConversionTable ReadConversionTable(std::istream& in) {
@@ -130,17 +131,16 @@ ConversionTable ReadConversionTableFile(const std::filesystem::path& path) {
 
 std::vector<ConversionSubmenu> ConversionMenu(const ConversionTable& table) {
     std::vector<ConversionSubmenu> menu;
-    menu.push_back(
-        FixedSubmenu(TextId::MenuImperialToMetric, kImperialToMetric, kCmdFixedConversionFirst));
+    menu.push_back(FixedSubmenu(TextId::MenuImperialToMetric, kImperialToMetric, 0));
     menu.push_back(FixedSubmenu(TextId::MenuMetricToImperial, kMetricToImperial,
-                                kCmdFixedConversionFirst + int(std::size(kImperialToMetric))));
+                                std::size(kImperialToMetric)));
     for (const ConversionCategory& category : kConversionCategories) {
-        ConversionSubmenu submenu{category.label, {}};
+        ConversionSubmenu submenu{Text(category.label), {}};
         for (std::size_t r = 0; r < table.size(); ++r) {
             const ConversionRecord& record = table[r];
             if (SameIgnoringCase(record.category, category.name)) {
                 submenu.items.push_back({record.from + " -> " + record.to,
-                                         kCmdConversionRecordFirst + static_cast<int>(r),
+                                         {ConversionEntry::Kind::Record, r},
                                          RecordAppendedText(record)});
             }
         }
@@ -149,20 +149,20 @@ std::vector<ConversionSubmenu> ConversionMenu(const ConversionTable& table) {
     return menu;
 }
 
-std::optional<std::string> AppendedTextFor(const ConversionTable& table, int command) {
-    const int fixed = command - kCmdFixedConversionFirst;
-    if (fixed >= 0 && fixed < static_cast<int>(kFixedConversionCount)) {
-        const std::size_t i = static_cast<std::size_t>(fixed);
+std::optional<std::string> AppendedTextFor(const ConversionTable& table, ConversionEntry entry) {
+    const std::size_t i = entry.index;
+    if (entry.kind == ConversionEntry::Kind::Fixed) {
+        if (i >= kFixedConversionCount) {
+            return std::nullopt;
+        }
         const std::size_t half = std::size(kImperialToMetric);
         return std::string(i < half ? kImperialToMetric[i].appendedText
                                     : kMetricToImperial[i - half].appendedText);
     }
-    const int record = command - kCmdConversionRecordFirst;
-    if (record < 0 || record >= static_cast<int>(table.size()) ||
-        table[static_cast<std::size_t>(record)] == ConversionRecord{}) {
+    if (i >= table.size() || table[i] == ConversionRecord{}) {
         return std::nullopt;
     }
-    return RecordAppendedText(table[static_cast<std::size_t>(record)]);
+    return RecordAppendedText(table[i]);
 }
 
 std::string WrapExpression(std::string_view expression) {

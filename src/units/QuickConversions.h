@@ -18,16 +18,15 @@
 #include <string_view>
 #include <vector>
 
+#include "text/Texts.h"
+
 namespace quillex {
 
 inline constexpr std::size_t kConversionRecordCount = 416;
 inline constexpr std::size_t kMaxConversionFieldLength = 39;
 
-// Every entry has a command of its own: the fixed entries in table order, then record r of
-// the conversion table as kCmdConversionRecordFirst + r.
-inline constexpr int kCmdFixedConversionFirst = 1500;
+// The fixed entries: imperial to metric, then metric to imperial.
 inline constexpr std::size_t kFixedConversionCount = 24;
-inline constexpr int kCmdConversionRecordFirst = 1600;
 
 struct ConversionRecord {
     std::string from;  // shown in the menu
@@ -47,14 +46,24 @@ ConversionTable ReadConversionTable(std::istream& in);
 ConversionTable ReadConversionTableFile(const std::filesystem::path& path);
 
 struct ConversionCategory {
-    std::string_view name;   // as the records name it
-    std::string_view label;  // the submenu's label, filled with blanks to 11 characters
+    std::string_view name;  // as the records name it
+    TextId label;           // the submenu's label
 };
 extern const std::array<ConversionCategory, 15> kConversionCategories;
 
+// Which entry of the menu: a fixed one (0 to kFixedConversionCount - 1, in table order) or a
+// record of the conversion table (its line).
+struct ConversionEntry {
+    enum class Kind { Fixed, Record };
+    Kind kind = Kind::Fixed;
+    std::size_t index = 0;
+
+    bool operator==(const ConversionEntry&) const = default;
+};
+
 struct ConversionMenuItem {
     std::string label;
-    int command = 0;
+    ConversionEntry entry;
     std::string appendedText;  // replaces the closing parenthesis that wrapping selected
 };
 
@@ -63,15 +72,13 @@ struct ConversionSubmenu {
     std::vector<ConversionMenuItem> items;
 };
 
-inline constexpr std::string_view kConversionMenuTitle = "&Convert";
-
-// The submenus of "&Convert" in order: the two fixed ones, then one per category, empty when
-// no record names it.
+// The submenus of the Converter menu (TextId::MenuConvert) in order: the two fixed ones, then
+// one per category, empty when no record names it.
 std::vector<ConversionSubmenu> ConversionMenu(const ConversionTable& table);
 
-// What a command appends, or nothing for a command that is not a conversion entry (or names an
-// empty record).
-std::optional<std::string> AppendedTextFor(const ConversionTable& table, int command);
+// What an entry appends, or nothing for an index beyond its kind's entries (or an empty
+// record).
+std::optional<std::string> AppendedTextFor(const ConversionTable& table, ConversionEntry entry);
 
 // The expression in parentheses; an empty expression stays empty.
 std::string WrapExpression(std::string_view expression);

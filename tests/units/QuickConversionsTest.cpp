@@ -59,21 +59,23 @@ TEST(ConversionMenu, SortsRecordsIntoCategoriesWhateverTheirCase) {
     const std::vector<ConversionSubmenu> menu = ConversionMenu(table);
     ASSERT_EQ(menu.size(), 2 + kConversionCategories.size());
     EXPECT_EQ(menu[0].title, Text(TextId::MenuImperialToMetric));
-    EXPECT_EQ(menu[2].title, "Angle      ");
+    EXPECT_EQ(menu[2].title, "Angle      ");  // labels are filled to 11 characters
     const ConversionSubmenu& length = menu[2 + 6];
     EXPECT_EQ(length.title, "Length     ");
     ASSERT_EQ(length.items.size(), 1u);
     EXPECT_EQ(length.items[0].label, "inch -> centimeter");
-    EXPECT_EQ(length.items[0].command, kCmdConversionRecordFirst);
-    EXPECT_EQ(AppendedTextFor(table, kCmdConversionRecordFirst), ")*2.54");
-    EXPECT_EQ(menu[2 + 11].items.at(0).command, kCmdConversionRecordFirst + 2);
+    using Kind = ConversionEntry::Kind;
+    EXPECT_EQ(length.items[0].entry, (ConversionEntry{Kind::Record, 0}));
+    EXPECT_EQ(AppendedTextFor(table, {Kind::Record, 0}), ")*2.54");
+    EXPECT_EQ(menu[2 + 11].items.at(0).entry, (ConversionEntry{Kind::Record, 2}));
     std::size_t entries = 0;
     for (const ConversionSubmenu& submenu : menu) {
         entries += submenu.items.size();
     }
     EXPECT_EQ(entries, kFixedConversionCount + 2);
-    EXPECT_EQ(AppendedTextFor(table, kCmdConversionRecordFirst + 3), std::nullopt);
-    EXPECT_EQ(AppendedTextFor(table, kCmdFixedConversionFirst - 1), std::nullopt);
+    EXPECT_EQ(AppendedTextFor(table, {Kind::Record, 3}), std::nullopt);
+    EXPECT_EQ(AppendedTextFor(table, {Kind::Record, kConversionRecordCount}), std::nullopt);
+    EXPECT_EQ(AppendedTextFor(table, {Kind::Fixed, kFixedConversionCount}), std::nullopt);
 }
 
 TEST(ConversionMenu, FixedEntriesComeInPairsThatUndoEachOther) {
@@ -83,8 +85,10 @@ TEST(ConversionMenu, FixedEntriesComeInPairsThatUndoEachOther) {
     for (std::size_t i = 0; i < 12; ++i) {
         const ConversionMenuItem& forward = menu[0].items[i];
         const ConversionMenuItem& back = menu[1].items[i];
-        EXPECT_EQ(AppendedTextFor({}, forward.command), forward.appendedText);
-        EXPECT_EQ(AppendedTextFor({}, back.command), back.appendedText);
+        EXPECT_EQ(forward.entry, (ConversionEntry{ConversionEntry::Kind::Fixed, i}));
+        EXPECT_EQ(back.entry, (ConversionEntry{ConversionEntry::Kind::Fixed, 12 + i}));
+        EXPECT_EQ(AppendedTextFor({}, forward.entry), forward.appendedText);
+        EXPECT_EQ(AppendedTextFor({}, back.entry), back.appendedText);
         EXPECT_EQ(forward.appendedText.substr(0, 2), ")*");
         EXPECT_EQ(back.appendedText, ")/" + forward.appendedText.substr(2)) << back.label;
     }
