@@ -36,6 +36,7 @@
 #include "text/Cp1252.h"
 #include "units/Converter.h"
 #include "units/QuickConversions.h"
+#include "units/generator/UnitSizes.h"
 
 namespace {
 
@@ -46,206 +47,16 @@ using quillex::kMaxRegionLineLength;
 using quillex::kMaxRegionUnits;
 using quillex::kRegionNames;
 
-__extension__ typedef __int128 Int128;
+using quillex::unitgen::Int128;
+using quillex::unitgen::ParseSize;
+using quillex::unitgen::Ratio;
+using quillex::unitgen::Size;
 
-constexpr long double kPi = 3.141592653589793238462643383279502884L;
 constexpr std::string_view kTemperature = "Temperature";
 
 [[noreturn]] void Fail(const std::string& where, const std::string& what) {
     std::fprintf(stderr, "quillex_unitgen: %s: %s\n", where.c_str(), what.c_str());
     std::exit(1);
-}
-
-Int128 Gcd(Int128 a, Int128 b) {
-    while (b != 0) {
-        const Int128 r = a % b;
-        a = b;
-        b = r;
-    }
-    return a;
-}
-
-// A positive size: num / den * pi^piPower when `exact`, and always about `approx`.
-struct Size {
-    bool exact = true;
-    Int128 num = 1;
-    Int128 den = 1;
-    int piPower = 0;
-    long double approx = 1;
-
-    void Reduce() {
-        const Int128 g = Gcd(num, den);
-        num /= g;
-        den /= g;
-    }
-    void Multiply(const Size& other) {
-        approx *= other.approx;
-        piPower += other.piPower;
-        exact = exact && other.exact && Times(num, other.num) && Times(den, other.den);
-        if (exact) {
-            Reduce();
-        }
-    }
-    void Divide(Size other) {
-        std::swap(other.num, other.den);
-        other.approx = 1 / other.approx;
-        other.piPower = -other.piPower;
-        Multiply(other);
-    }
-    static bool Times(Int128& a, Int128 b) { return !__builtin_mul_overflow(a, b, &a); }
-};
-
-// A decimal literal made a fraction, or inexact when its digits do not fit.
-Size LiteralSize(std::string_view text) {
-    Size size;
-    size.approx = std::strtold(std::string(text).c_str(), nullptr);
-    const std::size_t e = text.find_first_of("eE");
-    int exponent =
-        e == std::string_view::npos ? 0 : std::atoi(std::string(text.substr(e + 1)).c_str());
-    Int128 mantissa = 0;
-    bool fraction = false;
-    for (const char c : text.substr(0, e)) {
-        if (c == '.') {
-            fraction = true;
-            continue;
-        }
-        if (!Size::Times(mantissa, 10)) {
-            size.exact = false;
-            return size;
-        }
-        mantissa += c - '0';
-        exponent -= fraction ? 1 : 0;
-    }
-    size.num = mantissa;
-    for (; exponent > 0; --exponent) {
-        size.exact = size.exact && Size::Times(size.num, 10);
-    }
-    for (; exponent < 0; ++exponent) {
-        size.exact = size.exact && Size::Times(size.den, 10);
-    }
-    if (size.exact) {
-        size.Reduce();
-    }
-    return size;
-}
-
-// size := factor (('*' | '/') factor)*, factor := (number | "pi") ('^' integer)?
-std::optional<Size> ParseSize(std::string_view text) {
-    std::size_t i = 0;
-    const auto skipBlanks = [&] {
-        while (i < text.size() && text[i] == ' ') {
-            ++i;
-        }
-    };
-    const auto factor = [&]() -> std::optional<Size> {
-        skipBlanks();
-        Size size;
-        if (text.substr(i, 2) == "pi") {
-            i += 2;
-            size.piPower = 1;
-            size.approx = kPi;
-        } else {
-            const std::size_t start = i;
-            while (i < text.size() &&
-                   (std::isdigit(static_cast<unsigned char>(text[i])) || text[i] == '.')) {
-                ++i;
-            }
-            if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-                ++i;
-                if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-                    ++i;
-                }
-                while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) {
-                    ++i;
-                }
-            }
-            if (i == start || std::count(text.begin() + start, text.begin() + i, '.') > 1) {
-                return std::nullopt;
-            }
-            size = LiteralSize(text.substr(start, i - start));
-        }
-        skipBlanks();
-        if (i < text.size() && text[i] == '^') {
-            ++i;
-            skipBlanks();
-            const std::size_t start = i;
-            while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) {
-                ++i;
-            }
-            const int power = std::atoi(std::string(text.substr(start, i - start)).c_str());
-            if (i == start || power < 1) {
-                return std::nullopt;
-            }
-            const Size base = size;
-            for (int p = 1; p < power; ++p) {
-                size.Multiply(base);
-            }
-        }
-        return size;
-    };
-    std::optional<Size> size = factor();
-    while (size) {
-        skipBlanks();
-        if (i == text.size()) {
-            return size->approx > 0 ? size : std::nullopt;
-        }
-        const char op = text[i++];
-        const std::optional<Size> next = factor();
-        if (!next || (op != '*' && op != '/')) {
-            return std::nullopt;
-        }
-        if (op == '*') {
-            size->Multiply(*next);
-        } else {
-            size->Divide(*next);
-        }
-    }
-    return std::nullopt;
-}
-
-// The double nearest to num / den (both positive): the quotient's decimal digits, followed by a
-// 1 when they do not end, read by the correctly rounding reader.
-std::optional<double> NearestDouble(Int128 num, Int128 den) {
-    if (den > (Int128(1) << 120)) {
-        return std::nullopt;
-    }
-    Int128 whole = num / den;
-    Int128 rest = num % den;
-    std::string digits;
-    do {
-        digits.insert(digits.begin(), char('0' + int(whole % 10)));
-        whole /= 10;
-    } while (whole != 0);
-    digits += '.';
-    for (int n = 0; n < 160 && rest != 0; ++n) {
-        rest *= 10;
-        digits += char('0' + int(rest / den));
-        rest %= den;
-    }
-    if (rest != 0) {
-        digits += '1';
-    }
-    double value = 0;
-    std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    return value;
-}
-
-double Ratio(const Size& a, const Size& b) {
-    if (a.exact && b.exact) {
-        Size ratio = a;
-        ratio.Divide(b);
-        if (ratio.exact) {
-            if (ratio.piPower == 0) {
-                if (const std::optional<double> nearest = NearestDouble(ratio.num, ratio.den)) {
-                    return *nearest;
-                }
-            }
-            return static_cast<double>(static_cast<long double>(ratio.num) /
-                                       static_cast<long double>(ratio.den) *
-                                       std::pow(kPi, ratio.piPower));
-        }
-    }
-    return static_cast<double>(a.approx / b.approx);
 }
 
 std::string Shortest(double value) {
