@@ -8,7 +8,6 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QTabBar>
-#include <QTimer>
 #include <QToolButton>
 
 #include <string>
@@ -40,6 +39,7 @@
 #include "ui/CWindowPlacement.h"
 #include "ui/Commands.h"
 #include "ui/DialogUnits.h"
+#include "ui/FirstPaint.h"
 #include "ui/Help.h"
 #include "ui/QtTexts.h"
 
@@ -111,10 +111,8 @@ void CMainCalcDlg::Initialise() {
         return;
     }
     initialised_ = true;
-    SetupTrayIcon();
     LoadSettingsNow();
     unitMenus_ = new CUnitMenus(expression_, this);
-    unitMenus_->LoadConversionTable();
     placement_->ApplyTopmost();
     setWindowIcon(ProgramIcon());
     tools_ = new CToolRow(this, DialogUnits(font()));
@@ -145,13 +143,18 @@ void CMainCalcDlg::Initialise() {
     raise();
     activateWindow();
     pageKeys_->ApplyWidth(settings_.widthIndex);
+    AfterFirstPaint(this, [this] { CompleteStart(); });
+}
+
+void CMainCalcDlg::CompleteStart() {
+    // Runs from the event loop once the window is on the screen; a Quit may have come first.
+    if (finished_) {
+        return;
+    }
+    SetupTrayIcon();
+    unitMenus_->LoadConversionTable();
     if (ShowTipOfTheDay(settings_.showSplash, this)) {
         saver_->SettingsChanged();
-    }
-    // A Quit while the tip was shown ended only the tip's loop: the main loop is still to come.
-    if (finished_) {
-        QTimer::singleShot(0, qApp, [code = exitCode_] { QCoreApplication::exit(code); });
-        return;
     }
     placement_->FinishStartUp();
     keypad_->SetFocusReturn(true);
@@ -241,7 +244,9 @@ void CMainCalcDlg::Quit(QuitAsked asked) {
     finished_ = true;
     saver_->SaveAll();
     const bool saved = ReportSaveFailures(asked == QuitAsked::ByUser);
-    tray_->ShowIcon(0);
+    if (tray_ != nullptr) {
+        tray_->ShowIcon(0);
+    }
     done(QDialog::Accepted);
     exitCode_ = saved ? 0 : 1;
     QCoreApplication::exit(exitCode_);

@@ -38,7 +38,8 @@ public:
     explicit CMainCalcDlg(QWidget* parent = nullptr);
     ~CMainCalcDlg() override;
 
-    // Builds, restores and shows everything in the start-up order.
+    // Builds, restores and shows everything in the start-up order; the steps that draw nothing
+    // in the window (the tray icon, the tip of the day) follow its first paint.
     void Initialise();
 
     // Shows the window normally and brings it to the front (tray Open, a second start).
@@ -95,6 +96,9 @@ private:
     void LoadSettingsNow();
     void CreatePages();
     void LoadTapeNow();
+    // The start-up steps after the first paint: the tray icon, the conversion table, the tip of
+    // the day and the last placement.
+    void CompleteStart();
     // Tells on stderr and, when asked, in a message box which files could not be saved. False
     // when there were any.
     bool ReportSaveFailures(bool inBox);
