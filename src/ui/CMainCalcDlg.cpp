@@ -139,6 +139,7 @@ void CMainCalcDlg::Initialise() {
     connect(currency_, &CCurrencyButtons::currencyChosen, saver_, &SessionSaver::SettingsChanged);
     resultTape_->show();
     settings_.stackExpression = 0;
+    tools_->DrawIcons();
     showNormal();
     raise();
     activateWindow();
