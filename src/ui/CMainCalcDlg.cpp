@@ -153,10 +153,11 @@ void CMainCalcDlg::CompleteStart() {
         return;
     }
     SetupTrayIcon();
-    unitMenus_->LoadConversionTable();
     if (ShowTipOfTheDay(settings_.showSplash, this)) {
         saver_->SettingsChanged();
     }
+    // Only the window's conversion menu reads the table, and the tip holds the window.
+    unitMenus_->LoadConversionTable();
     placement_->FinishStartUp();
     keypad_->SetFocusReturn(true);
 }
