@@ -5,14 +5,15 @@
 QUILLEX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # Everything that builds, tests, benchmarks, fuzzes, checks and packages the project on Debian
-# 12: the last line holds the validators of the menu entry and the metainfo, groff for the
-# manual page, dpkg-dev and file for the Debian package, rsvg-convert for scripts/render-icons.
+# 12: the X headers build the start-up probe of scripts/bench-startup; the last line holds the
+# validators of the menu entry and the metainfo, groff for the manual page, dpkg-dev and file
+# for the Debian package, rsvg-convert for scripts/render-icons.
 QUILLEX_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
     clang libclang-rt-14-dev
-    xvfb xauth dbus-daemon libxcb1-dev
+    xvfb xauth dbus-daemon libx11-dev libxtst-dev libxdamage-dev
     clang-format
     desktop-file-utils appstream groff-base dpkg-dev file librsvg2-bin
 )

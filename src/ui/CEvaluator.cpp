@@ -33,7 +33,9 @@ Calculation CEvaluator::Evaluate(bool focusExpression) {
     const QString resultText = FromCp1252(shown_.resultText);
     result_->Show(resultText);
     if (shown_.outcome != CalcOutcome::NoInput) {
-        emit evaluated(shown_.value);
+        if (state_.Values().mode != ResultHandOver::Off) {
+            emit handedOver(shown_.value);
+        }
         if (state_.Values().copyAlways) {
             QGuiApplication::clipboard()->setText(resultText);
         }

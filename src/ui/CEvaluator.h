@@ -27,8 +27,9 @@ public:
     void PushToTape();
 
 signals:
-    // A non-empty expression was evaluated: the value the engine gave, also after a failure.
-    void evaluated(double value);
+    // The result for the programmer page: after each evaluation of a non-empty expression,
+    // also a failed one (the value the engine gave), unless the settings keep the page apart.
+    void handedOver(double value);
 
 private:
     CExpressionField* expression_;

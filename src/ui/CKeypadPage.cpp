@@ -40,7 +40,8 @@ void FitEntries(QComboBox* list) {
             ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list)
             .width() -
         kLabelMargin;
-    QFont font = list->font();
+    const QFont listFont = list->font();
+    QFont font = listFont;
     for (;;) {
         const QFontMetrics metrics(font);
         int widest = 0;
@@ -58,7 +59,11 @@ void FitEntries(QComboBox* list) {
             font.setPointSizeF(size - 0.5);
         }
     }
-    list->setFont(font);
+    // A font change builds the list's popup at once, so a list that fits keeps its font and
+    // builds the popup when it first opens.
+    if (font != listFont) {
+        list->setFont(font);
+    }
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QTabBar>
-#include <QTimer>
 #include <QToolButton>
 
 #include "store/CalculatorState.h"
@@ -36,6 +35,7 @@
 #include "ui/CWindowPlacement.h"
 #include "ui/Commands.h"
 #include "ui/DialogUnits.h"
+#include "ui/FirstPaint.h"
 #include "ui/Help.h"
 #include "ui/QtTexts.h"
 
@@ -116,11 +116,9 @@ void CMainCalcDlg::Initialise() {
         return;
     }
     initialised_ = true;
-    SetupTrayIcon();
     saver_->LoadSettings();
     placement_->Restore();
     unitMenus_ = new CUnitMenus(expression_, this);
-    unitMenus_->LoadConversionTable();
     placement_->ApplyTopmost();
     setWindowIcon(ProgramIcon());
     tools_ = new CToolRow(this, DialogUnits(font()));
@@ -139,21 +137,19 @@ void CMainCalcDlg::Initialise() {
     saver_->Follow();
     resultTape_->show();
     state_.Set(&Settings::stackExpression, false);
+    tools_->DrawIcons();
     showNormal();
     raise();
     activateWindow();
     pageKeys_->ApplyWidth(state_.Values().widthIndex);
-    ShowTipOfTheDay(state_, this);
-    // A Quit while the tip was shown ended only the tip's loop: the main loop is still to come.
-    if (finished_) {
-        QTimer::singleShot(0, qApp, [code = exitCode_] { QCoreApplication::exit(code); });
-        return;
-    }
-    placement_->FinishStartUp();
-    keypad_->SetFocusReturn(true);
+    AfterFirstPaint(this, [this] { CompleteStart(); });
 }
 
-void CMainCalcDlg::SetupTrayIcon() {
+void CMainCalcDlg::CompleteStart() {
+    // Runs from the event loop once the window is on the screen; a Quit may have come first.
+    if (finished_) {
+        return;
+    }
     tray_ = new CTrayIcon(this);
     tray_->AttachWindow(this);
     tray_->ShowIcon(CTrayIcon::kIconId);
@@ -161,6 +157,11 @@ void CMainCalcDlg::SetupTrayIcon() {
     connect(tray_, &CTrayIcon::optionsRequested, this, [this] { HandleCommand(kCmdOptions); });
     connect(tray_, &CTrayIcon::infoRequested, this, [this] { HandleCommand(kCmdInfo); });
     connect(tray_, &CTrayIcon::quitRequested, this, [this] { HandleCommand(kCmdQuit); });
+    ShowTipOfTheDay(state_, this);
+    // Only the window's conversion menu reads the table, and the tip holds the window.
+    unitMenus_->LoadConversionTable();
+    placement_->FinishStartUp();
+    keypad_->SetFocusReturn(true);
 }
 
 void CMainCalcDlg::CreatePages() {
@@ -176,11 +177,7 @@ void CMainCalcDlg::CreatePages() {
     // here on, so every result is handed over whether or not the page has been shown.
     programmer_ = new CProgrammerPage(this);
     tabs_->AddPage(Tr(TextId::TabProgrammer), 1, programmer_);
-    connect(evaluator_, &CEvaluator::evaluated, this, [this](double value) {
-        if (state_.Values().mode != ResultHandOver::Off) {
-            programmer_->ReceiveResult(value);
-        }
-    });
+    connect(evaluator_, &CEvaluator::handedOver, programmer_, &CProgrammerPage::ReceiveResult);
     tabs_->AddPage(Tr(TextId::TabLogic), 2, new CLogicPage(this));
     tabs_->AddPage(Tr(TextId::TabConverter), 3, new CConverterPage(state_, this));
     tabs_->AddPage(Tr(TextId::TabConstants), 4, new CConstantsPage(this));
@@ -220,7 +217,9 @@ void CMainCalcDlg::Quit(QuitAsked asked) {
     finished_ = true;
     saver_->SaveAll();
     const bool saved = ReportSaveFailures(asked == QuitAsked::ByUser);
-    tray_->ShowIcon(0);
+    if (tray_ != nullptr) {
+        tray_->ShowIcon(0);
+    }
     done(QDialog::Accepted);
     exitCode_ = saved ? 0 : 1;
     QCoreApplication::exit(exitCode_);

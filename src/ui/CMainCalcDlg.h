@@ -35,7 +35,8 @@ public:
     explicit CMainCalcDlg(CalculatorState& state, QWidget* parent = nullptr);
     ~CMainCalcDlg() override;
 
-    // Builds, restores and shows everything in the start-up order.
+    // Builds, restores and shows everything in the start-up order; the tray icon and the tip of
+    // the day follow the window's first paint.
     void Initialise();
 
     // Shows the window normally and brings it to the front (tray Open, a second start).
@@ -66,7 +67,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void SetupTrayIcon();
+    // The start-up steps after the first paint: the tray icon, the tip of the day, the
+    // conversion table.
+    void CompleteStart();
     void CreatePages();
     // Tells in a message box which files could not be saved.
     void ShowSaveFailure(const QString& report);

@@ -49,4 +49,10 @@ QToolButton* CToolRow::Add(TextId tip, const QIcon& icon, int commandId, int x, 
     return button;
 }
 
+void CToolRow::DrawIcons() const {
+    for (const QToolButton* button : buttons_) {
+        button->icon().pixmap(button->iconSize());
+    }
+}
+
 }  // namespace quillex

@@ -27,6 +27,9 @@ public:
                      int height);
 
     const std::vector<QToolButton*>& Buttons() const { return buttons_; }
+    // Draws every button's picture at its final size now, while the window is being built, so
+    // that the window's first paint finds them drawn.
+    void DrawIcons() const;
 
 signals:
     void commandRequested(int commandId);

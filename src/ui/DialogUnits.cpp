@@ -44,28 +44,27 @@ QFont DialogUnits::PixelFont(const QString& family, QFont::StyleHint kind, int p
 }
 
 int DialogUnits::PixelSizeForCellHeight(QFont font, int cellHeight) {
-    // Every size asked for loads a face of its own, so rather than trying each size from the
-    // cell height down, start from the size that the line height at the cell height suggests
-    // and step from there. The line height grows with the size, so the answer is the same.
+    // Every size asked for loads a face of its own, with a font-configuration match each, so
+    // the search starts where common faces put the answer (their line height is about 1.15
+    // times the size) and steps from there: mostly the answer and the size above it are all
+    // that is loaded. The line height grows with the size, so the answer is the same as
+    // stepping down from the cell height.
+    constexpr double kCommonLineHeight = 1.15;
     if (cellHeight <= 1) {
         return 1;
     }
-    const auto lineHeight = [&font](int size) {
+    const auto fits = [&font, cellHeight](int size) {
         font.setPixelSize(size);
-        return QFontMetrics(font).height();
+        return QFontMetrics(font).height() <= cellHeight;
     };
-    const int atCellHeight = lineHeight(cellHeight);
-    if (atCellHeight <= cellHeight) {
-        return cellHeight;
-    }
-    int size = qMax(1, cellHeight * cellHeight / atCellHeight);
-    if (lineHeight(size) <= cellHeight) {
-        while (size + 1 < cellHeight && lineHeight(size + 1) <= cellHeight) {
+    int size = qBound(1, static_cast<int>(cellHeight / kCommonLineHeight), cellHeight);
+    if (fits(size)) {
+        while (size < cellHeight && fits(size + 1)) {
             ++size;
         }
         return size;
     }
-    while (size > 1 && lineHeight(--size) > cellHeight) {
+    while (size > 1 && !fits(--size)) {
     }
     return size;
 }

@@ -8,6 +8,7 @@
 #include <QPixmap>
 
 #include <utility>
+#include <vector>
 
 namespace quillex {
 namespace {
@@ -103,33 +104,57 @@ void Draw(ToolImage image, QPainter& p) {
     }
 }
 
-// Paints its drawing afresh at every size and scale, so the picture stays sharp everywhere.
+QColor Ink(QIcon::Mode mode) {
+    return QGuiApplication::palette().color(
+        mode == QIcon::Disabled ? QPalette::Disabled : QPalette::Active, QPalette::ButtonText);
+}
+
+// Paints its drawing afresh for every size and scale, so the picture stays sharp everywhere.
+// A button asks for its picture at every paint, so each picture drawn is kept for its size,
+// mode and ink.
 class DrawnIconEngine : public QIconEngine {
 public:
     explicit DrawnIconEngine(IconDrawing draw) : draw_(std::move(draw)) {}
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
-        const QPalette palette = QGuiApplication::palette();
-        const QColor ink = palette.color(
-            mode == QIcon::Disabled ? QPalette::Disabled : QPalette::Active, QPalette::ButtonText);
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing);
-        draw_(*painter, QRectF(rect), ink);
+        draw_(*painter, QRectF(rect), Ink(mode));
         painter->restore();
     }
 
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        const Picture wanted{size, mode, state, Ink(mode).rgba(), QPixmap()};
+        for (const Picture& drawn : drawn_) {
+            if (drawn.size == wanted.size && drawn.mode == mode && drawn.state == state &&
+                drawn.ink == wanted.ink) {
+                return drawn.pixmap;
+            }
+        }
         QPixmap pixmap(size);
         pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        {
+            QPainter painter(&pixmap);
+            paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        }
+        drawn_.push_back(wanted);
+        drawn_.back().pixmap = pixmap;
         return pixmap;
     }
 
     QIconEngine* clone() const override { return new DrawnIconEngine(draw_); }
 
 private:
+    struct Picture {
+        QSize size;
+        QIcon::Mode mode;
+        QIcon::State state;
+        QRgb ink;
+        QPixmap pixmap;
+    };
+
     IconDrawing draw_;
+    std::vector<Picture> drawn_;
 };
 
 }  // namespace

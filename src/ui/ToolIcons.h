@@ -30,7 +30,7 @@ QIcon ToolIcon(ToolImage image);
 
 // An icon that `draw` paints into the rectangle it is given, in `ink`: the palette's button
 // text colour (its disabled colour for a disabled icon). It is drawn anew for every size and
-// scale it is asked for.
+// scale it is asked for, once for each size, mode and ink.
 using IconDrawing = std::function<void(QPainter& painter, const QRectF& area, const QColor& ink)>;
 QIcon DrawnIcon(IconDrawing draw);
 

@@ -39,17 +39,20 @@ void Accept(CTipDlg* dialog) {
 }
 
 // Runs one start; the tip dialog, when it shows, is handed to `act`, which ends it. Returns the
-// tip shown last, or nothing when no dialog appeared.
+// tip shown, or nothing when no dialog appeared.
 std::optional<QString> RunStart(const std::function<void()>& start,
                                 const std::function<void(CTipDlg*)>& act = Accept) {
     std::optional<QString> shown;
-    QTimer::singleShot(0, [&] {
+    QTimer look;
+    QObject::connect(&look, &QTimer::timeout, [&] {
         if (auto* dialog = qobject_cast<CTipDlg*>(QApplication::activeModalWidget())) {
+            look.stop();
             act(dialog);
             // The painted tip, as a screen reader reads it.
             shown = dialog->accessibleDescription();
         }
     });
+    look.start(0);
     start();
     QCoreApplication::processEvents();  // without a dialog the look above goes by now
     return shown;
@@ -112,12 +115,17 @@ TEST_F(TipDlgTest, TheMainWindowShowsTheTipAtStartAndKeepsTheChoice) {
     for (const bool first : {true, false}) {
         CalculatorState state;
         CMainCalcDlg window(state);
-        const std::optional<QString> shown =
-            RunStart([&] { window.Initialise(); },
-                     [](CTipDlg* dialog) {
-                         Named<QCheckBox>(dialog, TextId::TipOfDayShowAtStart)->click();
-                         Named<QPushButton>(dialog, TextId::TipOfDayOk)->click();
-                     });
+        // The tip follows the window's first paint.
+        const std::optional<QString> shown = RunStart(
+            [&] {
+                window.Initialise();
+                EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+                QCoreApplication::processEvents();
+            },
+            [](CTipDlg* dialog) {
+                Named<QCheckBox>(dialog, TextId::TipOfDayShowAtStart)->click();
+                Named<QPushButton>(dialog, TextId::TipOfDayOk)->click();
+            });
         EXPECT_EQ(shown, first ? std::optional(QStringLiteral("First")) : std::nullopt);
         EXPECT_EQ(QuitFromMainLoop(window), 0);
     }

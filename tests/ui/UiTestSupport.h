@@ -94,11 +94,14 @@ inline void StartWithoutTip() {
 }
 
 // A main window started as the program starts it, without the tip of the day, over a state of
-// its own; it reads the settings and the tape from the test's folders.
+// its own; it reads the settings and the tape from the test's folders. The start is complete
+// (the steps after the first paint have run) once it is built.
 struct StartedWindow {
     StartedWindow() {
         StartWithoutTip();
         window.Initialise();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+        QCoreApplication::processEvents();
     }
     CalculatorState state;
     CMainCalcDlg window{state};

@@ -1,0 +1,61 @@
+#include "ui/FirstPaint.h"
+
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
+#include <QWindow>
+
+#include <utility>
+
+namespace quillex {
+namespace {
+
+constexpr int kLatestMs = 1000;
+
+// Waits for the first expose of the window's native window. The window paints and flushes
+// while it handles that event, so work queued from the event filter runs after the picture
+// has gone out.
+class FirstPaintWatcher : public QObject {
+public:
+    FirstPaintWatcher(QWidget* window, std::function<void()> work)
+        : QObject(window), work_(std::move(work)) {
+        QWindow* native = window->windowHandle();
+        if (native == nullptr || native->isExposed()) {
+            Queue();
+            return;
+        }
+        native->installEventFilter(this);
+        QTimer::singleShot(kLatestMs, this, &FirstPaintWatcher::Run);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+            watched->removeEventFilter(this);
+            Queue();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void Queue() { QMetaObject::invokeMethod(this, &FirstPaintWatcher::Run, Qt::QueuedConnection); }
+
+    void Run() {
+        if (!work_) {
+            return;
+        }
+        const std::function<void()> work = std::exchange(work_, nullptr);
+        deleteLater();
+        work();
+    }
+
+    std::function<void()> work_;
+};
+
+}  // namespace
+
+void AfterFirstPaint(QWidget* window, std::function<void()> work) {
+    new FirstPaintWatcher(window, std::move(work));
+}
+
+}  // namespace quillex
