@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QFocusEvent>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,6 +13,7 @@
 #include "ui/DialogUnits.h"
 #include "ui/KeypadKeys.h"
 #include "ui/QtTexts.h"
+#include "ui/TitledFrame.h"
 
 namespace quillex {
 namespace {
@@ -103,7 +103,7 @@ CKeypadPage::CKeypadPage(CalculatorState& state, QWidget* parent)
         }
     }
 
-    auto* frame = new QGroupBox(this);
+    auto* frame = new UntitledFrame(this);
     units.Place(frame, 1, 81, 206, 22);
     auto* label = new QLabel(Tr(TextId::KeypadDecimalsLabel), this);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);

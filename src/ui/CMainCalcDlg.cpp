@@ -101,9 +101,8 @@ CMainCalcDlg::CMainCalcDlg(CalculatorState& state, QWidget* parent)
 }
 
 CMainCalcDlg::~CMainCalcDlg() {
-    // ~QDialog hides the window, and the focus leaving it makes children emit signals (the
-    // keypad asks for an evaluation when the X or Y field loses the focus). By then only the
-    // QDialog part of this object is left, so no child's signal may reach its slots any more.
+    // ~QDialog hides the window, and the focus leaving it makes children emit signals (the X
+    // and Y fields ask for an evaluation); no child's signal may reach this half-gone object.
     for (QObject* child : findChildren<QObject*>()) {
         child->disconnect(this);
     }
@@ -141,6 +140,8 @@ void CMainCalcDlg::Initialise() {
     showNormal();
     raise();
     activateWindow();
+    // Active from the first paint on, so that no control is painted again at activation.
+    QApplication::setActiveWindow(this);
     pageKeys_->ApplyWidth(state_.Values().widthIndex);
     AfterFirstPaint(this, [this] { CompleteStart(); });
 }

@@ -11,4 +11,13 @@ public:
     TitledFrame(const QString& title, QWidget* parent);
 };
 
+// The same frame without a title, drawn by itself: it needs no style sheet and no picture.
+class UntitledFrame : public QWidget {
+public:
+    explicit UntitledFrame(QWidget* parent) : QWidget(parent) {}
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
 }  // namespace quillex
