@@ -50,14 +50,14 @@ void CalculatorState::LoadTape(std::vector<TapeEntry> entries) {
 
 Calculation CalculatorState::Evaluate(const QString& input) {
     const std::string text = ToCp1252(input);
-    const Calculation outcome = Calculate(engine_, text, CalcSettingsFrom(settings_));
+    calculation_ = Calculate(engine_, text, CalcSettingsFrom(settings_));
     // Without input the engine does not run, and its last verdict stands.
-    if (outcome.outcome == CalcOutcome::Succeeded) {
-        last_ = {outcome.value, true};
-    } else if (outcome.outcome == CalcOutcome::Failed) {
+    if (calculation_.outcome == CalcOutcome::Succeeded) {
+        last_ = {calculation_.value, true};
+    } else if (calculation_.outcome == CalcOutcome::Failed) {
         last_.succeeded = false;
     }
-    return outcome;
+    return calculation_;
 }
 
 QString KeptInput(const QString& input) {

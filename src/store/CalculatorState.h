@@ -66,6 +66,8 @@ public:
     // Evaluates an input with the settings and the engine of the window. An input longer than
     // an expression may be is evaluated cut, and the result says so.
     Calculation Evaluate(const QString& input);
+    // The outcome of the last evaluation, and what the Euro conversions take from it.
+    const Calculation& LastCalculation() const { return calculation_; }
     LastEvaluation Last() const { return last_; }
 
 signals:
@@ -76,6 +78,7 @@ private:
     Settings settings_;
     Tape tape_;
     ExprEngine engine_;
+    Calculation calculation_;
     LastEvaluation last_;
 };
 

@@ -21,20 +21,20 @@ Calculation CEvaluator::Evaluate(bool focusExpression) {
     // Writing back a cut input, the message box and the focus moves below all report back
     // here; the evaluation under way covers them.
     if (evaluating_) {
-        return shown_;
+        return state_.LastCalculation();
     }
     evaluating_ = true;
 
     const QString input = expression_->toPlainText();
-    shown_ = state_.Evaluate(input);
-    if (shown_.inputCut) {
+    const Calculation shown = state_.Evaluate(input);
+    if (shown.inputCut) {
         expression_->RefuseExcess(KeptInput(input));
     }
-    const QString resultText = FromCp1252(shown_.resultText);
+    const QString resultText = FromCp1252(shown.resultText);
     result_->Show(resultText);
-    if (shown_.outcome != CalcOutcome::NoInput) {
+    if (shown.outcome != CalcOutcome::NoInput) {
         if (state_.Values().mode != ResultHandOver::Off) {
-            emit handedOver(shown_.value);
+            emit handedOver(shown.value);
         }
         if (state_.Values().copyAlways) {
             QGuiApplication::clipboard()->setText(resultText);
@@ -44,7 +44,7 @@ Calculation CEvaluator::Evaluate(bool focusExpression) {
         expression_->TakeFocus();
     }
     evaluating_ = false;
-    return shown_;
+    return shown;
 }
 
 void CEvaluator::PushToTape() {

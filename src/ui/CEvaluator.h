@@ -35,7 +35,6 @@ private:
     CExpressionField* expression_;
     CResultField* result_;
     CalculatorState& state_;
-    Calculation shown_;  // the calculation the result field shows
     bool evaluating_ = false;
 };
 
