@@ -123,6 +123,21 @@ QString UnescapedName(QByteArrayView name) {
     return result;
 }
 
+// A name as QSettings looks it up: no '/' at either end, and none doubled.
+QString NormalisedName(const QString& name) {
+    QString result;
+    result.reserve(name.size());
+    for (const QChar c : name) {
+        if (c != u'/' || (!result.isEmpty() && !result.endsWith(u'/'))) {
+            result += c;
+        }
+    }
+    if (result.endsWith(u'/')) {
+        result.chop(1);
+    }
+    return result;
+}
+
 void ChopTrailingSpaces(QString& text, qsizetype limit) {
     qsizetype n = text.size();
     while (n > limit && (text[n - 1] == u' ' || text[n - 1] == u'\t')) {
@@ -335,7 +350,8 @@ IniValues ParseIni(const QByteArray& file) {
                 item = ValueText(item);
             }
             // A value without a name is none.
-            const QString name = lines.key() + UnescapedName(line.first(at).trimmed());
+            const QString name =
+                NormalisedName(lines.key() + UnescapedName(line.first(at).trimmed()));
             if (!name.isEmpty()) {
                 values.insert(name, items.join(u','));
             }

@@ -216,6 +216,17 @@ TEST_F(SettingsTest, ReadsWhatQSettingsReads) {
     }
 }
 
+// A name with a '/' at its ends or twice in a row is the name QSettings looks up, so that a
+// file written from what was read reads back the same.
+TEST_F(SettingsTest, NamesAreReadAsTheyAreLookedUp) {
+    const IniValues read = ParseIni("\\\\a\\\\=1\n[Tip\\]\nFilePos=2\n[\\]\n\\b=3\n");
+    const IniValues expected{{QStringLiteral("a"), QStringLiteral("1")},
+                             {QStringLiteral("Tip/FilePos"), QStringLiteral("2")},
+                             {QStringLiteral("b"), QStringLiteral("3")}};
+    EXPECT_EQ(read, expected);
+    EXPECT_EQ(ParseIni(IniText(read)), read);
+}
+
 // A save writes the file only when a value differs from what it holds, and says why it could
 // not write one; the file then keeps what it held.
 TEST_F(SettingsTest, SavesOnlyChangesAndTellsWhyNot) {
