@@ -155,7 +155,9 @@ QStringList UnescapedItems(QByteArrayView text) {
     QString item;
     bool inQuotes = false;
     bool quoted = false;  // the current item had quotes: its trailing blanks stay
-    QStringDecoder fromUtf8(QStringDecoder::Utf8);
+    // A U+FEFF in a value is a character of it, wherever it stands (QSettings drops one at the
+    // start of what it decodes, so such a text would not read back as it was written).
+    QStringDecoder fromUtf8(QStringDecoder::Utf8, QStringConverter::Flag::ConvertInitialBom);
     qsizetype i = 0;
     qsizetype chopLimit = 0;
     bool cutShort = false;  // the text ended inside an escape: nothing is chopped

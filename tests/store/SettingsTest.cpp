@@ -74,6 +74,7 @@ TEST_F(SettingsTest, TextsComeBackExactlyAsWritten) {
         QStringLiteral("line\nbreak\r\n"),
         QStringLiteral("[General]"),
         QStringLiteral(","),
+        QStringLiteral("\t") + QChar(0xFEFF) + u'x',
     };
     {
         CSettingsKey key;
