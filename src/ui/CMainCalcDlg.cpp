@@ -140,8 +140,6 @@ void CMainCalcDlg::Initialise() {
     showNormal();
     raise();
     activateWindow();
-    // Active from the first paint on, so that no control is painted again at activation.
-    QApplication::setActiveWindow(this);
     pageKeys_->ApplyWidth(state_.Values().widthIndex);
     AfterFirstPaint(this, [this] { CompleteStart(); });
 }
