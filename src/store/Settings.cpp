@@ -67,10 +67,9 @@ constexpr SettingField Field(const char* name) {
 // A value written from a member, never read.
 template <auto Member>
 constexpr SettingField WrittenField(const char* name) {
-    using T = typename MemberOf<Member>::Type;
-    return {name, nullptr, [](const Settings& s) -> std::optional<QString> {
-                return Stored<T>::Write(s.*Member);
-            }};
+    SettingField field = Field<Member>(name);
+    field.read = nullptr;
+    return field;
 }
 
 // A value always written with the same text and never read.
