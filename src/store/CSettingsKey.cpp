@@ -1,23 +1,19 @@
 #include "store/CSettingsKey.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
 #include "store/AtomicFile.h"
+#include "store/QtRegularFile.h"
 
 namespace quillex {
 namespace {
 
-// Only a regular file is read: a folder or a pipe there counts as no file at all, and
-// opening does not wait for a writer.
+// Only a regular file is read: a folder or a pipe there counts as no file at all.
 IniValues ReadIniFile(const QString& path) {
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    return ParseIni(file.readAll());
+    const std::optional<QByteArray> bytes = ReadRegularFile(path);
+    return bytes ? ParseIni(*bytes) : IniValues{};
 }
 
 }  // namespace

@@ -9,13 +9,14 @@ namespace quillex {
 
 QString FindDataFile(const QString& relativePath) {
     const QString inCurrent = QDir::current().filePath(relativePath);
-    if (QFileInfo::exists(inCurrent)) {
+    // Only a regular file counts: a folder or a FIFO of that name is passed over.
+    if (QFileInfo(inCurrent).isFile()) {
         return inCurrent;
     }
     if (QCoreApplication::instance() != nullptr) {
         const QString besideProgram =
             QDir(QCoreApplication::applicationDirPath()).filePath(relativePath);
-        if (QFileInfo::exists(besideProgram)) {
+        if (QFileInfo(besideProgram).isFile()) {
             return besideProgram;
         }
     }
@@ -29,7 +30,7 @@ QString FindDataFile(const QString& relativePath) {
     installedFolders << QStringLiteral(QUILLEX_DATA_DIR);
     for (const QString& folder : installedFolders) {
         const QString installed = QDir(folder).filePath(relativePath);
-        if (QFileInfo::exists(installed)) {
+        if (QFileInfo(installed).isFile()) {
             return installed;
         }
     }

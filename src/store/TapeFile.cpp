@@ -1,11 +1,11 @@
 #include "store/TapeFile.h"
 
 #include "store/AtomicFile.h"
+#include "store/QtRegularFile.h"
 #include "text/Cp1252.h"
 
 #include <QByteArray>
 #include <QDir>
-#include <QFile>
 
 #include <algorithm>
 
@@ -76,21 +76,13 @@ std::vector<TapeEntry> DecodeTape(const QByteArray& bytes) {
 }
 
 std::optional<std::vector<TapeEntry>> LoadTape(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return std::nullopt;
-    }
-    const qint64 size = file.size();
-    if (size <= 0) {
-        return std::nullopt;
-    }
     // Records beyond the capacity are never used, so a huge file is not read in full.
-    const qint64 wanted = std::min<qint64>(size, qint64{kTapeCapacity} * kTapeRecordSize);
-    const QByteArray bytes = file.read(wanted);
-    if (bytes.size() < wanted) {
+    const std::optional<QByteArray> bytes =
+        ReadRegularFile(path, std::size_t{kTapeCapacity} * kTapeRecordSize);
+    if (!bytes || bytes->isEmpty()) {
         return std::nullopt;
     }
-    return DecodeTape(bytes);
+    return DecodeTape(*bytes);
 }
 
 bool SaveTape(const QString& path, const std::vector<TapeEntry>& entries, QString* error) {

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "store/QtCp1252.h"
+#include "store/QtRegularFile.h"
 
 namespace quillex {
 namespace {
@@ -32,11 +33,16 @@ QString CalendarText(const QDateTime& time) {
 
 TipFile::Opened TipFile::Open(const QString& path, TipPosition& stored) {
     file_.close();
-    file_.setFileName(path);
-    if (!file_.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    // Opened by hand so that only a regular file is taken, and a FIFO never holds the start.
+    const int fd = OpenRegularFile(FileSystemPath(path));
+    if (fd < 0) {
         return Opened::Missing;
     }
-    const QString stamp = CalendarText(QFileInfo(file_).lastModified().toLocalTime());
+    if (!file_.open(fd, QIODevice::ReadOnly | QIODevice::Text, QFileDevice::AutoCloseHandle)) {
+        CloseFile(fd);
+        return Opened::Missing;
+    }
+    const QString stamp = CalendarText(QFileInfo(path).lastModified().toLocalTime());
     if (stamp != stored.timeStamp) {
         stored.timeStamp = stamp;
         stored.filePos = 0;

@@ -41,7 +41,7 @@ bool OpenWithDesktop(const QString& target) {
     // The desktop launches its viewer without waiting for it, so a missing file would not be
     // reported back; look first.
     const QFileInfo file(target);
-    if (!file.exists()) {
+    if (!file.isFile()) {
         return false;
     }
     return QDesktopServices::openUrl(QUrl::fromLocalFile(file.absoluteFilePath()));

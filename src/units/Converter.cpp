@@ -1,10 +1,11 @@
 #include "units/Converter.h"
 
 #include <algorithm>
-#include <fstream>
+#include <sstream>
 #include <utility>
 
 #include "text/NumberText.h"
+#include "text/RegularFile.h"
 
 namespace quillex {
 namespace {
@@ -94,10 +95,11 @@ RegionTable ReadRegion(std::istream& in) {
 }
 
 std::optional<RegionTable> ReadRegionFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    std::optional<std::string> bytes = ReadRegularFile(path, kMaxDataFileSize);
+    if (!bytes) {
         return std::nullopt;
     }
+    std::istringstream in(std::move(*bytes));
     return ReadRegion(in);
 }
 

@@ -1,9 +1,10 @@
 #include "units/QuickConversions.h"
 
 #include <algorithm>
-#include <fstream>
 #include <span>
+#include <sstream>
 
+#include "text/RegularFile.h"
 #include "text/Texts.h"
 
 namespace quillex {
@@ -122,10 +123,11 @@ ConversionTable ReadConversionTable(std::istream& in) {
 }
 
 ConversionTable ReadConversionTableFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    std::optional<std::string> bytes = ReadRegularFile(path, kMaxDataFileSize);
+    if (!bytes) {
         return {};
     }
+    std::istringstream in(std::move(*bytes));
     return ReadConversionTable(in);
 }
 
