@@ -8,6 +8,7 @@
 
 #include "store/CalculatorState.h"
 #include "store/Settings.h"
+#include "text/Texts.h"
 
 namespace quillex {
 namespace {
@@ -37,6 +38,7 @@ void SessionSaver::LoadSettings() {
 }
 
 void SessionSaver::LoadTape() {
+    MayWriteTape();
     const QString path = TapeFilePath();
     if (std::optional<std::vector<TapeEntry>> entries = quillex::LoadTape(path)) {
         state_.LoadTape(*entries);
@@ -74,7 +76,7 @@ void SessionSaver::SaveSettingsNow() {
 
 void SessionSaver::SaveTapeNow() {
     const std::vector<TapeEntry>& entries = state_.TapeEntries().Entries();
-    if (tapeInFile_ == entries) {
+    if (tapeInFile_ == entries || !MayWriteTape()) {
         return;
     }
     QString error;
@@ -91,6 +93,31 @@ QString SessionSaver::ReportFailures() const {
         std::fprintf(stderr, "quillex: %s\n", qUtf8Printable(lines.back()));
     }
     return lines.join(u'\n');
+}
+
+bool SessionSaver::AllSaved() const {
+    return failures_.isEmpty() && tapeAccess_ != TapeAccess::Refused;
+}
+
+bool SessionSaver::MayWriteTape() {
+    if (tapeAccess_ == TapeAccess::NotAsked) {
+        const QString path = TapeFilePath();
+        tapeLock_ = std::make_unique<QLockFile>(path + QStringLiteral(".lock"));
+        if (tapeLock_->tryLock(0)) {
+            tapeAccess_ = TapeAccess::Held;
+        } else if (tapeLock_->error() == QLockFile::LockFailedError) {
+            tapeAccess_ = TapeAccess::Refused;
+            const QString line =
+                FailureLine(path, QString::fromUtf8(Text(TextId::TapeHeldElsewhere)));
+            std::fprintf(stderr, "quillex: %s\n", qUtf8Printable(line));
+            emit saveFailed(line);
+        } else {
+            // No lock can be made there (a read-only folder, say): writing the tape then
+            // fails as well and is reported as any failed save is.
+            tapeAccess_ = TapeAccess::Unlocked;
+        }
+    }
+    return tapeAccess_ != TapeAccess::Refused;
 }
 
 void SessionSaver::Note(const QString& path, const QString& error) {

@@ -6,13 +6,19 @@
 //
 // A file that could not be written is remembered with the reason until a later save of it
 // succeeds, and announced once when it first fails.
+//
+// Only one window at a time keeps its tape in a folder's tape file: the first to read or write
+// it holds a lock beside it until it ends. Another window started in that folder still reads
+// the tape, but keeps its own in memory only, says so once, and never writes the file.
 #pragma once
 
+#include <QLockFile>
 #include <QMap>
 #include <QObject>
 #include <QString>
 #include <QTimer>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -40,6 +46,8 @@ public:
     // The files that could not be written, as lines "FILE: REASON", each also printed on
     // stderr; empty when all are saved.
     QString ReportFailures() const;
+    // Whether everything is on disk: no file failed, and the tape was not refused.
+    bool AllSaved() const;
 
 signals:
     // The settings are about to be written: what is known only at that moment (where the
@@ -54,12 +62,16 @@ private:
     void SaveSettingsNow();
     void SaveTapeNow();
     void Note(const QString& path, const QString& error);
+    bool MayWriteTape();
 
     CalculatorState& state_;
     CSettingsKey settings_;                             // the settings file, with what it holds
     std::optional<std::vector<TapeEntry>> tapeInFile_;  // nothing: not known
     QTimer settingsTimer_;
     QMap<QString, QString> failures_;
+    enum class TapeAccess { NotAsked, Held, Refused, Unlocked };
+    TapeAccess tapeAccess_ = TapeAccess::NotAsked;
+    std::unique_ptr<QLockFile> tapeLock_;
 };
 
 }  // namespace quillex

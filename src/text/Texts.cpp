@@ -268,6 +268,10 @@ constexpr TextPair kTexts[] = {
     {TextId::SaveFailedCaption, "Quillex", "Quillex"},
     {TextId::SaveFailed, "These files could not be saved; they keep their earlier content:",
      "Diese Dateien konnten nicht gespeichert werden; sie behalten ihren früheren Inhalt:"},
+    {TextId::TapeHeldElsewhere,
+     "another Quillex window keeps its tape in this file; the tape of this window is not saved",
+     "ein anderes Quillex-Fenster speichert seinen Kontrollstreifen in dieser Datei; der "
+     "Kontrollstreifen dieses Fensters wird nicht gespeichert"},
     {TextId::NoDisplay,
      "quillex: no display to show the window on.\n"
      "Use  quillex --eval EXPR  to evaluate without a window (quillex --help tells more).\n",

@@ -234,6 +234,7 @@ enum class TextId {
     FileNotWritable,
     SaveFailedCaption,
     SaveFailed,
+    TapeHeldElsewhere,
     // Command line
     NoDisplay,
     NoWindow,

@@ -205,7 +205,7 @@ bool CMainCalcDlg::ReportSaveFailures(bool inBox) {
     if (!report.isEmpty() && inBox) {
         ShowSaveFailure(report);
     }
-    return report.isEmpty();
+    return saver_->AllSaved();
 }
 
 void CMainCalcDlg::Quit(QuitAsked asked) {

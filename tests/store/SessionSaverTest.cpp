@@ -10,6 +10,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <memory>
+
 #include "store/CalculatorState.h"
 
 namespace quillex {
@@ -100,6 +102,38 @@ TEST_F(SessionSaverTest, AnnouncesAFailureOnceAndReportsItUntilSaved) {
     Clean();
     saver_.SaveAll();
     EXPECT_TRUE(saver_.ReportFailures().isEmpty());
+    EXPECT_EQ(LoadTape(TapeFilePath())->size(), 2u);
+}
+
+// Two windows in one folder: the first keeps the tape file; the second says once that its tape
+// is not saved and never overwrites the first's. Once the first has ended, a start takes over.
+TEST_F(SessionSaverTest, OnlyOneWindowAtATimeWritesAFoldersTape) {
+    auto start = [](SessionSaver& saver) {
+        saver.LoadTape();
+        saver.Follow();
+    };
+    CalculatorState firstState, secondState, laterState;
+    auto first = std::make_unique<SessionSaver>(firstState);
+    auto second = std::make_unique<SessionSaver>(secondState);
+    QSignalSpy refused(second.get(), &SessionSaver::saveFailed);
+    start(*first);
+    start(*second);
+    firstState.File({QStringLiteral("1"), QStringLiteral("1")});
+    secondState.File({QStringLiteral("2"), QStringLiteral("2")});
+    secondState.File({QStringLiteral("3"), QStringLiteral("3")});
+    second->SaveAll();
+    EXPECT_EQ(refused.count(), 1);
+    EXPECT_FALSE(second->AllSaved());
+    EXPECT_TRUE(first->AllSaved());
+    EXPECT_EQ(LoadTape(TapeFilePath())->size(), 1u);
+
+    first.reset();
+    second.reset();
+    SessionSaver later(laterState);
+    start(later);
+    EXPECT_EQ(laterState.TapeEntries().Size(), 1);
+    laterState.File({QStringLiteral("4"), QStringLiteral("4")});
+    EXPECT_TRUE(later.AllSaved());
     EXPECT_EQ(LoadTape(TapeFilePath())->size(), 2u);
 }
 
