@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "app/InstanceCommands.h"
+#include "text/ErrorReason.h"
 #include "text/Texts.h"
 
 namespace quillex {
@@ -107,7 +108,7 @@ RuntimeFolder FindRuntimeFolder(const char* runtimeDir, const char* tempDir) {
     std::string path = tempDir != nullptr && tempDir[0] != '\0' ? tempDir : "/tmp";
     path += "/quillex-" + std::to_string(getuid());
     if (mkdir(path.c_str(), S_IRWXU) != 0 && errno != EEXIST) {
-        return {{}, path + ": " + std::strerror(errno)};
+        return {{}, path + ": " + ErrorReason(errno)};
     }
     if (!IsPrivateFolder(path, false)) {
         return {{}, path + ": " + std::string(Text(TextId::InstanceNotPrivate))};
@@ -198,7 +199,7 @@ InstanceChannel::LockState InstanceChannel::TakeLock() {
                        S_IRUSR | S_IWUSR);
         struct stat info;
         if (lockFd_ < 0) {
-            SetProblem(path, std::strerror(errno));
+            SetProblem(path, ErrorReason(errno));
             return LockState::Failed;
         }
         if (fstat(lockFd_, &info) != 0 || !S_ISREG(info.st_mode) || !IsUsersAlone(info)) {
@@ -215,7 +216,7 @@ InstanceChannel::LockState InstanceChannel::TakeLock() {
             return LockState::Held;
         }
         if (errno != EINTR) {
-            SetProblem(path, std::strerror(errno));
+            SetProblem(path, ErrorReason(errno));
             return LockState::Failed;
         }
     }
@@ -225,7 +226,7 @@ InstanceChannel::LockState InstanceChannel::TakeLock() {
 void InstanceChannel::Listen() {
     sockaddr_un address;
     if (!SocketAddress(socketPath_, address)) {
-        SetProblem(socketPath_, std::strerror(ENAMETOOLONG));
+        SetProblem(socketPath_, ErrorReason(ENAMETOOLONG));
         return;
     }
     // What is left at the path belongs to no instance that answers: the socket of one that
@@ -238,7 +239,7 @@ void InstanceChannel::Listen() {
         bind(listener_, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
         chmod(socketPath_.c_str(), S_IRUSR | S_IWUSR) != 0 || listen(listener_, 16) != 0 ||
         lstat(socketPath_.c_str(), &info) != 0) {
-        SetProblem(socketPath_, std::strerror(errno));
+        SetProblem(socketPath_, ErrorReason(errno));
         if (listener_ >= 0) {
             close(listener_);
             listener_ = -1;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -10,6 +9,7 @@
 #include "bases/ProgrammerFields.h"
 #include "cli/Version.h"
 #include "text/Cp1252.h"
+#include "text/ErrorReason.h"
 #include "text/NumberText.h"
 #include "text/Texts.h"
 
@@ -123,7 +123,7 @@ int FinishOutput(std::ostream& out, std::ostream& err, int status, OutputCheck& 
     if (check.Good(out)) {
         return status;
     }
-    err << "quillex: " << Text(TextId::OutputNotWritten) << ": " << std::strerror(check.Error())
+    err << "quillex: " << Text(TextId::OutputNotWritten) << ": " << ErrorReason(check.Error())
         << "\n";
     return kExitOutputFailed;
 }

@@ -268,6 +268,13 @@ constexpr TextPair kTexts[] = {
     {TextId::SaveFailedCaption, "Quillex", "Quillex"},
     {TextId::SaveFailed, "These files could not be saved; they keep their earlier content:",
      "Diese Dateien konnten nicht gespeichert werden; sie behalten ihren früheren Inhalt:"},
+    {TextId::ReasonNoSpace, "No space left on device", "Kein freier Speicherplatz auf dem Gerät"},
+    {TextId::ReasonReadOnly, "Read-only file system", "Das Dateisystem ist schreibgeschützt"},
+    {TextId::ReasonNoPermission, "Permission denied", "Zugriff verweigert"},
+    {TextId::ReasonQuota, "Disk quota exceeded", "Speicherkontingent überschritten"},
+    {TextId::ReasonInputOutput, "Input/output error", "Ein- oder Ausgabefehler"},
+    {TextId::ReasonNotFound, "No such file or folder", "Datei oder Ordner nicht gefunden"},
+    {TextId::ReasonIsFolder, "Is a folder", "Ist ein Ordner"},
     {TextId::NoDisplay,
      "quillex: no display to show the window on.\n"
      "Use  quillex --eval EXPR  to evaluate without a window (quillex --help tells more).\n",
@@ -297,7 +304,7 @@ constexpr TextPair kTexts[] = {
          "  --digits N             decimals for fixed and engineering, 0 to 15\n"
          "  --thousands 0|1|2      none, 1.234,5 or 1,234.5\n"
          "  --decimal-comma        show a decimal comma (without thousands separators)\n"
-         "  --lang de|en           language of the window (default de)\n"
+         "  --lang de|en           language of the window and the messages (default de)\n"
          "  --toggle               hide the running window when it is in front, otherwise\n"
          "                         show it (for a keyboard shortcut); starts it if none runs\n"
          "  --help, --version\n"
@@ -315,7 +322,8 @@ constexpr TextPair kTexts[] = {
     Same(TextId::UsageUnknown, "unknown argument: %1"),
     Same(TextId::UsageToggleAlone, "--toggle goes without --eval and --interactive"),
     Same(TextId::UsageBasesAlone, "--bases goes with --eval or --interactive"),
-    Same(TextId::OutputNotWritten, "the output could not be written"),
+    {TextId::OutputNotWritten, "the output could not be written",
+     "die Ausgabe konnte nicht geschrieben werden"},
     Same(TextId::InteractiveHint, "type an expression; Ctrl+D ends."),
     {TextId::InstanceNotPrivate, "belongs to another user or is open to others",
      "gehört einem anderen Benutzer oder ist für andere offen"},

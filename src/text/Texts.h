@@ -234,6 +234,15 @@ enum class TextId {
     FileNotWritable,
     SaveFailedCaption,
     SaveFailed,
+    // Why a call of the system failed, for the reasons a user meets most; the system's own
+    // text stands for the rest (ErrorReason)
+    ReasonNoSpace,
+    ReasonReadOnly,
+    ReasonNoPermission,
+    ReasonQuota,
+    ReasonInputOutput,
+    ReasonNotFound,
+    ReasonIsFolder,
     // Command line
     NoDisplay,
     NoWindow,
