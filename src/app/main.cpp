@@ -56,6 +56,10 @@ int main(int argc, char** argv) {
     const CommandLine commandLine = quillex::ParseCommandLine(arguments);
     // The messages on standard error are in the window's language too.
     quillex::SetLanguage(commandLine.language);
+    if (quillex::StandardInputMissing(commandLine)) {
+        std::cerr << "quillex: " << quillex::Text(quillex::TextId::InputClosed) << '\n';
+        return 2;
+    }
     switch (commandLine.action) {
         case CommandLine::Action::BadUsage:
             std::cerr << "quillex: " << commandLine.error << "\n\n" << quillex::UsageText();

@@ -1,5 +1,11 @@
 #include "cli/CommandLine.h"
 
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <fcntl.h>
+#endif
+
 #include <algorithm>
 #include <cerrno>
 #include <istream>
@@ -226,6 +232,18 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         return fail(Text(TextId::UsageBasesAlone));
     }
     return result;
+}
+
+bool StandardInputMissing(const CommandLine& commandLine) {
+    const bool reads =
+        commandLine.action == CommandLine::Action::Interactive ||
+        (commandLine.action == CommandLine::Action::Evaluate &&
+         std::ranges::find(commandLine.expressions, "-") != commandLine.expressions.end());
+#ifdef _WIN32
+    return reads && _get_osfhandle(0) == -1;
+#else
+    return reads && fcntl(0, F_GETFD) == -1 && errno == EBADF;
+#endif
 }
 
 int RunEvaluations(const CommandLine& commandLine, std::istream& in, std::ostream& out,

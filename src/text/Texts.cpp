@@ -310,7 +310,8 @@ constexpr TextPair kTexts[] = {
          "  --help, --version\n"
          "\n"
          "Exit status: 0 when every input gave a number, 1 when one gave a message,\n"
-         "2 for bad usage, 3 when the output could not be written.\n"),
+         "2 for bad usage or a closed standard input, 3 when the output could not be\n"
+         "written.\n"),
     Same(TextId::UsageNeedsValue, "%1 needs a value"),
     Same(TextId::UsageNoValue, "%1 takes no value"),
     Same(TextId::UsageWidth, "--width takes 4, 8, 16 or 32"),
@@ -325,6 +326,7 @@ constexpr TextPair kTexts[] = {
     {TextId::OutputNotWritten, "the output could not be written",
      "die Ausgabe konnte nicht geschrieben werden"},
     Same(TextId::InteractiveHint, "type an expression; Ctrl+D ends."),
+    {TextId::InputClosed, "standard input is closed", "die Standardeingabe ist geschlossen"},
     {TextId::InstanceNotPrivate, "belongs to another user or is open to others",
      "gehört einem anderen Benutzer oder ist für andere offen"},
     {TextId::InstanceAlone, "later starts open a window of their own",

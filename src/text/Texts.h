@@ -260,6 +260,7 @@ enum class TextId {
     UsageBasesAlone,
     OutputNotWritten,
     InteractiveHint,
+    InputClosed,
     // Single instance
     InstanceNotPrivate,
     InstanceAlone,
