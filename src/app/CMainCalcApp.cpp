@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -106,8 +108,12 @@ QString CMainCalcApp::InstanceName() {
 }
 
 bool CMainCalcApp::BecomePrimaryInstance(InstanceCommand command) {
+    // Where a folder of the instance's own is noted when the predictable one is not usable.
+    const QString note =
+        QFileInfo(SettingsFilePath()).dir().filePath(QStringLiteral("Quillex.instance"));
     const RuntimeFolder folder =
-        FindRuntimeFolder(std::getenv("XDG_RUNTIME_DIR"), std::getenv("TMPDIR"));
+        FindRuntimeFolder(std::getenv("XDG_RUNTIME_DIR"), std::getenv("TMPDIR"),
+                          QFile::encodeName(note).toStdString());
     channel_ = std::make_unique<InstanceChannel>(folder, InstanceName().toStdString());
     if (channel_->HandOverOrListen(CommandText(command), kHandOverTimeout)) {
         return false;
