@@ -1,14 +1,15 @@
 // A libFuzzer target over the running instance's command reader: the input is what one client
 // sends, byte for byte. The reader takes it in one piece, a byte at a time and in pieces whose
-// sizes the input's own bytes choose, and each way must give the same commands as a plain
-// reading of the lines: "Open" and "Toggle" by name, every other line as Unknown, and an end
-// to the conversation at the first line longer than the limit, where a line still waiting for
-// its end may hold one byte less. The unfinished line the reader keeps stays below the limit.
+// sizes the input's own bytes choose, and each way must give the same as a plain reading of
+// the first line: "Open" and "Toggle" by name, every other line as Unknown, and an end to the
+// conversation when that line is longer than the limit, where a line still waiting for its end
+// may hold one byte less. Nothing after the first line is read, and the unfinished line the
+// reader keeps stays below the limit.
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "FuzzCheck.h"
 #include "app/InstanceCommands.h"
@@ -20,7 +21,7 @@ using quillex::InstanceCommand;
 using quillex::kMaxCommandLength;
 
 struct Reading {
-    std::vector<InstanceCommand> commands;
+    std::optional<InstanceCommand> command;
     bool tooLong = false;
     std::string partial;
 
@@ -29,22 +30,17 @@ struct Reading {
 
 Reading Expected(std::string_view input) {
     Reading reading;
-    while (!input.empty()) {
-        const std::size_t end = input.find('\n');
-        if (end == std::string_view::npos) {
-            reading.tooLong = input.size() >= kMaxCommandLength;
-            reading.partial = reading.tooLong ? "" : std::string(input);
-            break;
-        }
-        if (end + 1 > kMaxCommandLength) {
-            reading.tooLong = true;
-            break;
-        }
+    const std::size_t end = input.find('\n');
+    if (end == std::string_view::npos) {
+        reading.tooLong = input.size() >= kMaxCommandLength;
+        reading.partial = reading.tooLong ? "" : std::string(input);
+    } else if (end + 1 > kMaxCommandLength) {
+        reading.tooLong = true;
+    } else {
         const std::string_view line = input.substr(0, end + 1);
-        reading.commands.push_back(line == "Open\n"     ? InstanceCommand::Open
-                                   : line == "Toggle\n" ? InstanceCommand::Toggle
-                                                        : InstanceCommand::Unknown);
-        input.remove_prefix(end + 1);
+        reading.command = line == "Open\n"     ? InstanceCommand::Open
+                          : line == "Toggle\n" ? InstanceCommand::Toggle
+                                               : InstanceCommand::Unknown;
     }
     return reading;
 }
@@ -53,23 +49,22 @@ Reading Expected(std::string_view input) {
 template <typename PieceSize>
 Reading ReadInPieces(std::string_view input, PieceSize pieceSize) {
     CommandReader reader;
-    Reading reading;
     bool going = true;
     for (std::size_t at = 0; at < input.size();) {
         const std::size_t size = pieceSize(at);
-        const std::size_t before = reading.commands.size();
+        const bool wasGoing = going;
+        const std::optional<InstanceCommand> before = reader.Command();
         const bool wasTooLong = reader.TooLong();
-        going = reader.Read(input.substr(at, size), reading.commands);
-        FUZZ_CHECK(!wasTooLong || (!going && reading.commands.size() == before),
-                   "read on after a line too long: " + quillex::fuzz::Escaped(input));
+        going = reader.Read(input.substr(at, size));
+        FUZZ_CHECK(
+            wasGoing || (!going && reader.Command() == before && reader.TooLong() == wasTooLong),
+            "read on after the conversation ended: " + quillex::fuzz::Escaped(input));
         FUZZ_CHECK(reader.Partial().size() < kMaxCommandLength,
                    "kept a line at the limit: " + quillex::fuzz::Escaped(input));
         at += size;
     }
-    FUZZ_CHECK(going == !reader.TooLong(), quillex::fuzz::Escaped(input));
-    reading.tooLong = reader.TooLong();
-    reading.partial = reader.Partial();
-    return reading;
+    FUZZ_CHECK(going == (!reader.TooLong() && !reader.Command()), quillex::fuzz::Escaped(input));
+    return {reader.Command(), reader.TooLong(), reader.Partial()};
 }
 
 }  // namespace

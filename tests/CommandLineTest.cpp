@@ -105,7 +105,7 @@ TEST(CommandLine, AnOutputThatCannotBeWrittenEndsTheRunWithItsOwnStatus) {
         std::ostringstream err;
         const CommandLine commandLine = ParseCommandLine({"--eval", "-", "--eval", "x"});
         EXPECT_EQ(RunEvaluations(commandLine, in, out, err), kExitOutputFailed);
-        EXPECT_NE(err.str().find("could not be written"), std::string::npos);
+        EXPECT_NE(err.str().find(Text(TextId::OutputNotWritten)), std::string::npos);
         std::istringstream none;
         EXPECT_EQ(RunInteractive(ParseCommandLine({"--interactive"}), none, out, err),
                   kExitOutputFailed);

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -13,8 +15,8 @@
 #include <cstdlib>
 #include <functional>
 #include <iostream>
+#include <optional>
 #include <utility>
-#include <vector>
 
 #include "app/InstanceChannel.h"
 #include "app/QuitSignals.h"
@@ -26,12 +28,12 @@
 namespace quillex {
 namespace {
 
-// How long a client of the running instance has to send its commands.
+// How long a client of the running instance has to send its command.
 constexpr int kClientTimeoutMs = 1000;
 
 // One client of the running instance: its connection and what it has sent so far. A client
-// that stays silent is dropped after a second, and so is one that sends a line longer than a
-// command, so no client can hold the instance or fill its memory.
+// is dropped once it has its answer, after a second of silence, and when it sends a line
+// longer than a command, so no client can hold the instance or fill its memory.
 class InstanceClient : public QObject {
 public:
     InstanceClient(int fd, std::function<void(InstanceCommand)> carryOut, QObject* parent)
@@ -40,7 +42,7 @@ public:
           carryOut_(std::move(carryOut)),
           notifier_(new QSocketNotifier(fd, QSocketNotifier::Read, this)) {
         QTimer::singleShot(kClientTimeoutMs, this, &InstanceClient::Drop);
-        connect(notifier_, &QSocketNotifier::activated, this, &InstanceClient::ReadCommands);
+        connect(notifier_, &QSocketNotifier::activated, this, &InstanceClient::ReadCommand);
     }
     ~InstanceClient() override {
         delete notifier_;
@@ -55,21 +57,21 @@ private:
         deleteLater();
     }
 
-    void ReadCommands() {
-        std::vector<InstanceCommand> commands;
+    void ReadCommand() {
         char buffer[256];
         ssize_t got;
         while ((got = recv(fd_, buffer, sizeof buffer, 0)) > 0 &&
-               reader_.Read({buffer, static_cast<std::size_t>(got)}, commands)) {
+               reader_.Read({buffer, static_cast<std::size_t>(got)})) {
         }
         const int error = errno;
-        for (const InstanceCommand command : commands) {
-            const std::string_view answer = CommandAnswer(command);
+        if (const std::optional<InstanceCommand> command = reader_.Command()) {
+            const std::string_view answer = CommandAnswer(*command);
             send(fd_, answer.data(), answer.size(), MSG_NOSIGNAL);
-            carryOut_(command);
+            carryOut_(*command);
         }
-        // The client ends the conversation by closing its end.
-        if (got == 0 || reader_.TooLong() ||
+        // Whatever the client sends after its command is not read. A client may also end the
+        // conversation by closing its end.
+        if (reader_.Command() || reader_.TooLong() || got == 0 ||
             (got < 0 && error != EAGAIN && error != EWOULDBLOCK && error != EINTR)) {
             Drop();
         }
@@ -106,8 +108,12 @@ QString CMainCalcApp::InstanceName() {
 }
 
 bool CMainCalcApp::BecomePrimaryInstance(InstanceCommand command) {
+    // Where a folder of the instance's own is noted when the predictable one is not usable.
+    const QString note =
+        QFileInfo(SettingsFilePath()).dir().filePath(QStringLiteral("Quillex.instance"));
     const RuntimeFolder folder =
-        FindRuntimeFolder(std::getenv("XDG_RUNTIME_DIR"), std::getenv("TMPDIR"));
+        FindRuntimeFolder(std::getenv("XDG_RUNTIME_DIR"), std::getenv("TMPDIR"),
+                          QFile::encodeName(note).toStdString());
     channel_ = std::make_unique<InstanceChannel>(folder, InstanceName().toStdString());
     if (channel_->HandOverOrListen(CommandText(command), kHandOverTimeout)) {
         return false;

@@ -9,10 +9,15 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 #include <thread>
 
 #include "app/InstanceCommands.h"
+#include "text/ErrorReason.h"
 #include "text/Texts.h"
 
 namespace quillex {
@@ -89,6 +94,85 @@ HandOverResult Converse(int fd, const sockaddr_un& address, std::string_view lin
     return answer.starts_with(kCommandDone) ? HandOverResult::Answered : HandOverResult::NoAnswer;
 }
 
+// Opens the note at `path` with `flags`: -1, and `problem` says why, unless it is a file of
+// the user's alone, not a link.
+int OpenNote(const std::string& path, int flags, std::string& problem) {
+    const int fd =
+        open(path.c_str(), flags | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, S_IRUSR | S_IWUSR);
+    struct stat info;
+    if (fd < 0) {
+        problem = path + ": " + ErrorReason(errno);
+        return -1;
+    }
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || !IsUsersAlone(info)) {
+        close(fd);
+        problem = path + ": " + std::string(Text(TextId::InstanceNotPrivate));
+        return -1;
+    }
+    return fd;
+}
+
+bool Lock(int fd, int operation) {
+    while (flock(fd, operation) != 0) {
+        if (errno != EINTR) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The folder the note open as `fd` names, when it is a private one; otherwise empty.
+std::string NotedFolder(int fd) {
+    char text[PATH_MAX];
+    const ssize_t got = pread(fd, text, sizeof text, 0);
+    std::string path(text, got > 0 ? static_cast<std::size_t>(got) : 0);
+    if (path.ends_with('\n')) {
+        path.pop_back();
+    }
+    return path.starts_with('/') && IsPrivateFolder(path, false) ? path : std::string();
+}
+
+// Writes `folder` into the note open as `fd`, in place of what it held.
+bool WriteNote(int fd, const std::string& folder) {
+    const std::string line = folder + '\n';
+    // What a write of a few bytes to a file that takes fewer means.
+    errno = ENOSPC;
+    return ftruncate(fd, 0) == 0 &&
+           pwrite(fd, line.data(), line.size(), 0) == static_cast<ssize_t>(line.size());
+}
+
+// Makes a private folder from the mkdtemp `pattern` and names it in the note at `notePath`.
+// The note stays locked meanwhile, so that of two starts at the same moment the second finds
+// the folder the first made.
+RuntimeFolder MakeNotedFolder(std::string pattern, const std::string& notePath) {
+    std::error_code ignored;
+    std::filesystem::create_directories(std::filesystem::path(notePath).parent_path(), ignored);
+    RuntimeFolder folder;
+    const int note = OpenNote(notePath, O_RDWR | O_CREAT, folder.problem);
+    if (note < 0) {
+        return folder;
+    }
+    if (!Lock(note, LOCK_EX)) {
+        folder.problem = notePath + ": " + ErrorReason(errno);
+        close(note);
+        return folder;
+    }
+    folder.path = NotedFolder(note);
+    if (folder.path.empty()) {
+        if (mkdtemp(pattern.data()) == nullptr) {
+            folder.problem = pattern + ": " + ErrorReason(errno);
+        } else if (WriteNote(note, pattern)) {
+            folder.path = pattern;
+        } else {
+            // A folder no later start can find would only hide this instance.
+            folder.problem = notePath + ": " + ErrorReason(errno);
+            rmdir(pattern.c_str());
+        }
+    }
+    close(note);
+    return folder;
+}
+
 }  // namespace
 
 bool IsPrivateFolder(const std::string& path, bool followLink) {
@@ -98,21 +182,30 @@ bool IsPrivateFolder(const std::string& path, bool followLink) {
            (info.st_mode & 07777) == S_IRWXU;
 }
 
-RuntimeFolder FindRuntimeFolder(const char* runtimeDir, const char* tempDir) {
+RuntimeFolder FindRuntimeFolder(const char* runtimeDir, const char* tempDir,
+                                const std::string& notePath) {
     // The runtime folder is the user's alone by definition; it is checked all the same, since
     // a session can set the variable to anything.
     if (runtimeDir != nullptr && runtimeDir[0] == '/' && IsPrivateFolder(runtimeDir, true)) {
         return {runtimeDir, {}};
     }
-    std::string path = tempDir != nullptr && tempDir[0] != '\0' ? tempDir : "/tmp";
+    // A folder made at an earlier start stays in use while it is private, even when the
+    // predictable name becomes usable again, so that every start meets the same instance.
+    std::string problem;
+    if (const int note = OpenNote(notePath, O_RDONLY, problem); note >= 0) {
+        const std::string noted = Lock(note, LOCK_SH) ? NotedFolder(note) : std::string();
+        close(note);
+        if (!noted.empty()) {
+            return {noted, {}};
+        }
+    }
+    std::string path = tempDir != nullptr && tempDir[0] == '/' ? tempDir : "/tmp";
     path += "/quillex-" + std::to_string(getuid());
-    if (mkdir(path.c_str(), S_IRWXU) != 0 && errno != EEXIST) {
-        return {{}, path + ": " + std::strerror(errno)};
+    mkdir(path.c_str(), S_IRWXU);
+    if (IsPrivateFolder(path, false)) {
+        return {path, {}};
     }
-    if (!IsPrivateFolder(path, false)) {
-        return {{}, path + ": " + std::string(Text(TextId::InstanceNotPrivate))};
-    }
-    return {path, {}};
+    return MakeNotedFolder(path + "-XXXXXX", notePath);
 }
 
 bool PeerIsThisUser(int fd) {
@@ -198,7 +291,7 @@ InstanceChannel::LockState InstanceChannel::TakeLock() {
                        S_IRUSR | S_IWUSR);
         struct stat info;
         if (lockFd_ < 0) {
-            SetProblem(path, std::strerror(errno));
+            SetProblem(path, ErrorReason(errno));
             return LockState::Failed;
         }
         if (fstat(lockFd_, &info) != 0 || !S_ISREG(info.st_mode) || !IsUsersAlone(info)) {
@@ -215,7 +308,7 @@ InstanceChannel::LockState InstanceChannel::TakeLock() {
             return LockState::Held;
         }
         if (errno != EINTR) {
-            SetProblem(path, std::strerror(errno));
+            SetProblem(path, ErrorReason(errno));
             return LockState::Failed;
         }
     }
@@ -225,7 +318,7 @@ InstanceChannel::LockState InstanceChannel::TakeLock() {
 void InstanceChannel::Listen() {
     sockaddr_un address;
     if (!SocketAddress(socketPath_, address)) {
-        SetProblem(socketPath_, std::strerror(ENAMETOOLONG));
+        SetProblem(socketPath_, ErrorReason(ENAMETOOLONG));
         return;
     }
     // What is left at the path belongs to no instance that answers: the socket of one that
@@ -238,7 +331,7 @@ void InstanceChannel::Listen() {
         bind(listener_, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
         chmod(socketPath_.c_str(), S_IRUSR | S_IWUSR) != 0 || listen(listener_, 16) != 0 ||
         lstat(socketPath_.c_str(), &info) != 0) {
-        SetProblem(socketPath_, std::strerror(errno));
+        SetProblem(socketPath_, ErrorReason(errno));
         if (listener_ >= 0) {
             close(listener_);
             listener_ = -1;

@@ -3,10 +3,10 @@
 // files in. Written directly on the system's calls and without Qt: it needs one socket, one
 // command and one answer, and the tests drive it without a window.
 //
-// Everything found there is checked before it is trusted: the folder, the lock file and the
-// socket must belong to the user and be closed to others, and the running instance must run
-// as the user. A folder that fails the check is not used at all; the program then runs as a
-// window of its own that later starts cannot reach.
+// Everything found there is checked before it is trusted: the folder, the note that names it,
+// the lock file and the socket must belong to the user and be closed to others, and the running
+// instance must run as the user. What fails the check is not used at all; when no folder
+// passes, the program runs as a window of its own that later starts cannot reach.
 #pragma once
 
 #include <sys/types.h>
@@ -30,10 +30,14 @@ struct RuntimeFolder {
 };
 
 // The folder for the socket and the lock: `runtimeDir` ($XDG_RUNTIME_DIR) when it is set and
-// private; otherwise quillex-UID in `tempDir` ($TMPDIR, /tmp when null or empty), made here
-// when it does not exist yet. Anyone may create that name in a shared /tmp first, so a folder
-// found there is only used when it passes IsPrivateFolder.
-RuntimeFolder FindRuntimeFolder(const char* runtimeDir, const char* tempDir);
+// private. Otherwise quillex-UID in `tempDir` ($TMPDIR, /tmp when null or not absolute), made
+// here when it does not exist yet. Anyone may create that name in a shared /tmp first, so a
+// folder found there is only used when it passes IsPrivateFolder; when it does not, a folder
+// with a name nobody can foresee is made beside it, and its name kept in the note at
+// `notePath` for later starts. A noted folder is used before quillex-UID as long as it is
+// private, and the note only as long as it is a file of the user's alone.
+RuntimeFolder FindRuntimeFolder(const char* runtimeDir, const char* tempDir,
+                                const std::string& notePath);
 
 // Whether the other end of the connected Unix socket `fd` runs as this user.
 bool PeerIsThisUser(int fd);

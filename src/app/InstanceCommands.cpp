@@ -30,25 +30,26 @@ std::string_view CommandAnswer(InstanceCommand command) {
     return command == InstanceCommand::Unknown ? "unknown\n" : kCommandDone;
 }
 
-bool CommandReader::Read(std::string_view bytes, std::vector<InstanceCommand>& commands) {
-    while (!tooLong_ && !bytes.empty()) {
-        const std::size_t end = bytes.find('\n');
-        const std::size_t take = end == std::string_view::npos ? bytes.size() : end + 1;
-        // Without its line end a line may hold one byte less than the limit.
-        const std::size_t room = kMaxCommandLength - (end == std::string_view::npos ? 1 : 0);
-        if (partial_.size() + take > room) {
-            tooLong_ = true;
-            partial_.clear();
-            break;
-        }
-        partial_.append(bytes.substr(0, take));
-        bytes.remove_prefix(take);
-        if (end != std::string_view::npos) {
-            commands.push_back(Parse(partial_));
-            partial_.clear();
-        }
+bool CommandReader::Read(std::string_view bytes) {
+    if (tooLong_ || command_ || bytes.empty()) {
+        return !tooLong_ && !command_;
     }
-    return !tooLong_;
+    const std::size_t end = bytes.find('\n');
+    const std::size_t take = end == std::string_view::npos ? bytes.size() : end + 1;
+    // Without its line end a line may hold one byte less than the limit.
+    const std::size_t room = kMaxCommandLength - (end == std::string_view::npos ? 1 : 0);
+    if (partial_.size() + take > room) {
+        tooLong_ = true;
+        partial_.clear();
+        return false;
+    }
+    partial_.append(bytes.substr(0, take));
+    if (end == std::string_view::npos) {
+        return true;
+    }
+    command_ = Parse(partial_);
+    partial_.clear();
+    return false;
 }
 
 }  // namespace quillex

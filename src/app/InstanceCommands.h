@@ -1,12 +1,12 @@
-// What a later start tells the running instance: one command a line, each answered with a
-// line of its own. The reader turns a client's bytes into commands; it knows nothing of
-// sockets, so that the tests and the fuzzer can feed it bytes directly.
+// What a later start tells the running instance: one command on a line of its own, answered with
+// a line, and then the connection ends. The reader turns a client's bytes into its command; it
+// knows nothing of sockets, so that the tests and the fuzzer can feed it bytes directly.
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace quillex {
 
@@ -27,18 +27,22 @@ inline constexpr std::string_view kCommandDone = "ok\n";
 
 class CommandReader {
 public:
-    // Reads the next bytes of a client, in whatever pieces they arrive, and appends a command
-    // for every line they complete to `commands`. A line longer than kMaxCommandLength ends
-    // the conversation: false then and from then on, and the rest is not read. At most one
+    // Reads the next bytes of a client, in whatever pieces they arrive, until the line of its
+    // command is complete. A connection carries one command, so that a client cannot keep the
+    // instance busy: true while the line is unfinished, false once it is complete (Command) or
+    // longer than kMaxCommandLength (TooLong), and nothing after it is read. Only the
     // unfinished line is kept, so a client cannot make the reader grow.
-    bool Read(std::string_view bytes, std::vector<InstanceCommand>& commands);
+    bool Read(std::string_view bytes);
 
+    // The client's command, once its line is complete.
+    std::optional<InstanceCommand> Command() const { return command_; }
     bool TooLong() const { return tooLong_; }
     // The unfinished line waiting for its end.
     const std::string& Partial() const { return partial_; }
 
 private:
     std::string partial_;
+    std::optional<InstanceCommand> command_;
     bool tooLong_ = false;
 };
 

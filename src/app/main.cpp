@@ -54,6 +54,12 @@ int main(int argc, char** argv) {
     using quillex::CommandLine;
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const CommandLine commandLine = quillex::ParseCommandLine(arguments);
+    // The messages on standard error are in the window's language too.
+    quillex::SetLanguage(commandLine.language);
+    if (quillex::StandardInputMissing(commandLine)) {
+        std::cerr << "quillex: " << quillex::Text(quillex::TextId::InputClosed) << '\n';
+        return 2;
+    }
     switch (commandLine.action) {
         case CommandLine::Action::BadUsage:
             std::cerr << "quillex: " << commandLine.error << "\n\n" << quillex::UsageText();
@@ -72,7 +78,6 @@ int main(int argc, char** argv) {
         case CommandLine::Action::Window:
             break;
     }
-    quillex::SetLanguage(commandLine.language);
     return RunWindow(
         argc, argv,
         commandLine.toggle ? quillex::InstanceCommand::Toggle : quillex::InstanceCommand::Open);

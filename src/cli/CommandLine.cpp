@@ -1,8 +1,13 @@
 #include "cli/CommandLine.h"
 
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <fcntl.h>
+#endif
+
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -10,6 +15,7 @@
 #include "bases/ProgrammerFields.h"
 #include "cli/Version.h"
 #include "text/Cp1252.h"
+#include "text/ErrorReason.h"
 #include "text/NumberText.h"
 #include "text/Texts.h"
 
@@ -123,7 +129,7 @@ int FinishOutput(std::ostream& out, std::ostream& err, int status, OutputCheck& 
     if (check.Good(out)) {
         return status;
     }
-    err << "quillex: " << Text(TextId::OutputNotWritten) << ": " << std::strerror(check.Error())
+    err << "quillex: " << Text(TextId::OutputNotWritten) << ": " << ErrorReason(check.Error())
         << "\n";
     return kExitOutputFailed;
 }
@@ -226,6 +232,18 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         return fail(Text(TextId::UsageBasesAlone));
     }
     return result;
+}
+
+bool StandardInputMissing(const CommandLine& commandLine) {
+    const bool reads =
+        commandLine.action == CommandLine::Action::Interactive ||
+        (commandLine.action == CommandLine::Action::Evaluate &&
+         std::ranges::find(commandLine.expressions, "-") != commandLine.expressions.end());
+#ifdef _WIN32
+    return reads && _get_osfhandle(0) == -1;
+#else
+    return reads && fcntl(0, F_GETFD) == -1 && errno == EBADF;
+#endif
 }
 
 int RunEvaluations(const CommandLine& commandLine, std::istream& in, std::ostream& out,

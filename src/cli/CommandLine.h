@@ -31,6 +31,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 // The exit status when the output could not be written (a full disk, a closed stdout).
 inline constexpr int kExitOutputFailed = 3;
 
+// Whether the run reads standard input (--interactive, or --eval -) but the process was started
+// with it closed: the run would then see an empty input, and a file it opens could take its
+// place.
+bool StandardInputMissing(const CommandLine& commandLine);
+
 // Runs the --eval inputs: one result line per input on `out`, the too-long message on `err`.
 // Returns 0 when every input gave a number, 1 when one gave a message instead, and
 // kExitOutputFailed when the output could not be written.

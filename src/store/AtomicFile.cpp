@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include <cerrno>
 #include <filesystem>
 #include <string_view>
 #include <system_error>
@@ -10,22 +11,35 @@
 #include <unistd.h>
 #endif
 
+#include "text/ErrorReason.h"
 #include "text/Texts.h"
 
 namespace quillex {
+namespace {
+
+// Why the last operation on `file` failed: the reason for the error number the system gave
+// for it (`error`, taken right after it), else Qt's own text for it.
+QString Reason(int error, const QFile& file) {
+    return error != 0 ? QString::fromStdString(ErrorReason(error)) : file.errorString();
+}
+
+}  // namespace
 
 QString ReplaceFileContent(const QString& path, const QByteArray& bytes) {
     const QString partPath = path + QStringLiteral(".new");
     QFile part(partPath);
+    // The reasons come from errno, cleared before each step, so that only its own error counts.
+    errno = 0;
     if (!part.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        return part.errorString();
+        return Reason(errno, part);
     }
+    errno = 0;
     bool written = part.write(bytes) == bytes.size() && part.flush();
 #ifdef Q_OS_UNIX
     // On disk before the rename, so that a power loss cannot leave an empty file behind it.
     written = written && ::fsync(part.handle()) == 0;
 #endif
-    QString error = written ? QString() : part.errorString();
+    QString error = written ? QString() : Reason(errno, part);
     part.close();
     if (written) {
         std::error_code failure;
@@ -34,7 +48,10 @@ QString ReplaceFileContent(const QString& path, const QByteArray& bytes) {
         if (!failure) {
             return QString();
         }
-        error = QString::fromLocal8Bit(failure.message());
+        const std::error_condition reason = failure.default_error_condition();
+        error = reason.category() == std::generic_category()
+                    ? QString::fromStdString(ErrorReason(reason.value()))
+                    : QString::fromLocal8Bit(failure.message());
     }
     QFile::remove(partPath);
     if (error.isEmpty()) {

@@ -9,7 +9,8 @@
 
 namespace quillex {
 
-// Empty when the file now holds `bytes`; otherwise what went wrong, and the file is as it was.
+// Empty when the file now holds `bytes`; otherwise why not (ErrorReason), and the file is as it
+// was.
 QString ReplaceFileContent(const QString& path, const QByteArray& bytes);
 
 }  // namespace quillex

@@ -272,6 +272,13 @@ constexpr TextPair kTexts[] = {
      "another Quillex window keeps its tape in this file; the tape of this window is not saved",
      "ein anderes Quillex-Fenster speichert seinen Kontrollstreifen in dieser Datei; der "
      "Kontrollstreifen dieses Fensters wird nicht gespeichert"},
+    {TextId::ReasonNoSpace, "No space left on device", "Kein freier Speicherplatz auf dem Gerät"},
+    {TextId::ReasonReadOnly, "Read-only file system", "Das Dateisystem ist schreibgeschützt"},
+    {TextId::ReasonNoPermission, "Permission denied", "Zugriff verweigert"},
+    {TextId::ReasonQuota, "Disk quota exceeded", "Speicherkontingent überschritten"},
+    {TextId::ReasonInputOutput, "Input/output error", "Ein- oder Ausgabefehler"},
+    {TextId::ReasonNotFound, "No such file or folder", "Datei oder Ordner nicht gefunden"},
+    {TextId::ReasonIsFolder, "Is a folder", "Ist ein Ordner"},
     {TextId::NoDisplay,
      "quillex: no display to show the window on.\n"
      "Use  quillex --eval EXPR  to evaluate without a window (quillex --help tells more).\n",
@@ -301,13 +308,14 @@ constexpr TextPair kTexts[] = {
          "  --digits N             decimals for fixed and engineering, 0 to 15\n"
          "  --thousands 0|1|2      none, 1.234,5 or 1,234.5\n"
          "  --decimal-comma        show a decimal comma (without thousands separators)\n"
-         "  --lang de|en           language of the window (default de)\n"
+         "  --lang de|en           language of the window and the messages (default de)\n"
          "  --toggle               hide the running window when it is in front, otherwise\n"
          "                         show it (for a keyboard shortcut); starts it if none runs\n"
          "  --help, --version\n"
          "\n"
          "Exit status: 0 when every input gave a number, 1 when one gave a message,\n"
-         "2 for bad usage, 3 when the output could not be written.\n"),
+         "2 for bad usage or a closed standard input, 3 when the output could not be\n"
+         "written.\n"),
     Same(TextId::UsageNeedsValue, "%1 needs a value"),
     Same(TextId::UsageNoValue, "%1 takes no value"),
     Same(TextId::UsageWidth, "--width takes 4, 8, 16 or 32"),
@@ -319,8 +327,10 @@ constexpr TextPair kTexts[] = {
     Same(TextId::UsageUnknown, "unknown argument: %1"),
     Same(TextId::UsageToggleAlone, "--toggle goes without --eval and --interactive"),
     Same(TextId::UsageBasesAlone, "--bases goes with --eval or --interactive"),
-    Same(TextId::OutputNotWritten, "the output could not be written"),
+    {TextId::OutputNotWritten, "the output could not be written",
+     "die Ausgabe konnte nicht geschrieben werden"},
     Same(TextId::InteractiveHint, "type an expression; Ctrl+D ends."),
+    {TextId::InputClosed, "standard input is closed", "die Standardeingabe ist geschlossen"},
     {TextId::InstanceNotPrivate, "belongs to another user or is open to others",
      "gehört einem anderen Benutzer oder ist für andere offen"},
     {TextId::InstanceAlone, "later starts open a window of their own",

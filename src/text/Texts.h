@@ -235,6 +235,15 @@ enum class TextId {
     SaveFailedCaption,
     SaveFailed,
     TapeHeldElsewhere,
+    // Why a call of the system failed, for the reasons a user meets most; the system's own
+    // text stands for the rest (ErrorReason)
+    ReasonNoSpace,
+    ReasonReadOnly,
+    ReasonNoPermission,
+    ReasonQuota,
+    ReasonInputOutput,
+    ReasonNotFound,
+    ReasonIsFolder,
     // Command line
     NoDisplay,
     NoWindow,
@@ -252,6 +261,7 @@ enum class TextId {
     UsageBasesAlone,
     OutputNotWritten,
     InteractiveHint,
+    InputClosed,
     // Single instance
     InstanceNotPrivate,
     InstanceAlone,

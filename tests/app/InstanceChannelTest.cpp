@@ -60,29 +60,60 @@ protected:
 };
 
 TEST_F(InstanceChannelTest, OnlyAFolderOfTheUsersAloneIsUsed) {
-    EXPECT_EQ(FindRuntimeFolder(run_.path.c_str(), folder_.c_str()).path, run_.path);
+    const std::string note = folder_ + "/config/note";
+    EXPECT_EQ(FindRuntimeFolder(run_.path.c_str(), folder_.c_str(), note).path, run_.path);
     // Otherwise quillex-UID in the temporary folder, made private.
     const std::string fallback = folder_ + "/quillex-" + std::to_string(getuid());
     ASSERT_EQ(chmod(run_.path.c_str(), 0755), 0);
     for (const char* unusable : {static_cast<const char*>(nullptr), "relative", "/no/such"}) {
-        EXPECT_EQ(FindRuntimeFolder(unusable, folder_.c_str()).path, fallback);
+        EXPECT_EQ(FindRuntimeFolder(unusable, folder_.c_str(), note).path, fallback);
     }
-    EXPECT_EQ(FindRuntimeFolder(run_.path.c_str(), folder_.c_str()).path, fallback);
+    EXPECT_EQ(FindRuntimeFolder(run_.path.c_str(), folder_.c_str(), note).path, fallback);
     EXPECT_TRUE(IsPrivateFolder(fallback, false));
+    EXPECT_FALSE(std::filesystem::exists(note));
+}
 
-    // A folder there that others may enter, or a link in its place, as another user could
-    // leave them, is refused; the start then runs alone and says why.
-    ASSERT_EQ(chmod(fallback.c_str(), 0750), 0);
-    EXPECT_TRUE(FindRuntimeFolder(nullptr, folder_.c_str()).path.empty());
-    ASSERT_EQ(chmod(run_.path.c_str(), 0700), 0);
-    std::filesystem::remove(fallback);
-    ASSERT_EQ(symlink(run_.path.c_str(), fallback.c_str()), 0);
-    const RuntimeFolder linked = FindRuntimeFolder(nullptr, folder_.c_str());
-    EXPECT_TRUE(linked.path.empty());
-    InstanceChannel alone(linked, "q");
+TEST_F(InstanceChannelTest, WhenAnotherUserHoldsTheFolderAPrivateOneIsMadeAndFoundAgain) {
+    const std::string taken = folder_ + "/quillex-" + std::to_string(getuid());
+    const std::string note = folder_ + "/config/note";
+    const auto find = [&] { return FindRuntimeFolder(nullptr, folder_.c_str(), note); };
+    // A folder open to others, as another user could leave it.
+    ASSERT_EQ(mkdir(taken.c_str(), 0700), 0);
+    ASSERT_EQ(chmod(taken.c_str(), 0755), 0);
+    const RuntimeFolder made = find();
+    ASSERT_FALSE(made.path.empty()) << made.problem;
+    EXPECT_NE(made.path, taken);
+    EXPECT_TRUE(IsPrivateFolder(made.path, false));
+    struct stat info;
+    ASSERT_EQ(stat(note.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+    // Later starts find it whatever stands at the predictable name meanwhile, a link, a file
+    // or nothing.
+    ASSERT_EQ(rmdir(taken.c_str()), 0);
+    ASSERT_EQ(symlink(run_.path.c_str(), taken.c_str()), 0);
+    EXPECT_EQ(find().path, made.path);
+    ASSERT_EQ(unlink(taken.c_str()), 0);
+    MakeFile(taken, 0600);
+    EXPECT_EQ(find().path, made.path);
+    ASSERT_EQ(unlink(taken.c_str()), 0);
+    EXPECT_EQ(find().path, made.path);
+    EXPECT_FALSE(std::filesystem::exists(taken));
+    ASSERT_EQ(mkdir(taken.c_str(), 0700), 0);
+    ASSERT_EQ(chmod(taken.c_str(), 0755), 0);
+
+    // A noted folder that is no longer private is replaced by a new one.
+    ASSERT_EQ(chmod(made.path.c_str(), 0755), 0);
+    const RuntimeFolder remade = find();
+    EXPECT_NE(remade.path, made.path);
+    EXPECT_TRUE(IsPrivateFolder(remade.path, false));
+    // A note open to others is not trusted: the start then runs alone and says why.
+    ASSERT_EQ(chmod(note.c_str(), 0644), 0);
+    const RuntimeFolder untrusted = find();
+    EXPECT_TRUE(untrusted.path.empty());
+    InstanceChannel alone(untrusted, "q");
     EXPECT_FALSE(alone.HandOverOrListen(kOpen, 100ms));
     EXPECT_EQ(alone.Listener(), -1);
-    EXPECT_NE(alone.Problem().find(fallback), std::string::npos);
+    EXPECT_NE(alone.Problem().find(note), std::string::npos);
 }
 
 TEST_F(InstanceChannelTest, WhatAKilledInstanceLeftIsReplacedAndTheStartBecomesTheInstance) {

@@ -58,6 +58,24 @@ timeout 5 "$quillex" --toggle >/dev/null 2>&1 || fail "--toggle did not hand ove
 [ "$(running_count)" -eq 1 ] || fail "--toggle started a second instance"
 kill -0 "$primary" 2>/dev/null || fail "the first instance is gone"
 
+# A connection carries one command: many lines on one get one answer, then the end.
+if command -v python3 >/dev/null; then
+    answers=$(python3 -c '
+import glob, socket, sys
+s = socket.socket(socket.AF_UNIX)
+s.settimeout(5)
+s.connect(glob.glob(sys.argv[1] + "/quillex-*[!k]")[0])
+s.sendall(b"Open\n" * 500)
+answers = b""
+try:
+    while piece := s.recv(4096):
+        answers += piece
+except ConnectionResetError:  # the end, with lines unread
+    pass
+print(answers.count(b"ok"))' "$work/run")
+    [ "$answers" = 1 ] || fail "500 commands on one connection got ${answers:-no} answers"
+fi
+
 # A killed instance leaves its socket behind; the next start must still become the instance.
 kill -9 "$primary"
 wait "$primary" 2>/dev/null

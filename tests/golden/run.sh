@@ -36,4 +36,16 @@ for file in "$dir"/*.golden; do
     fi
     rm -f "$inputs" "$expected" "$actual" "$errors"
 done
+
+# A closed standard input is not an empty one: the runs that read it say so and end as for bad
+# usage.
+for mode in "--eval -" --interactive; do
+    # shellcheck disable=SC2086
+    message=$("$quillex" $mode 2>&1 >/dev/null <&-)
+    actual_status=$?
+    if [ "$actual_status" -ne 2 ] || [ -z "$message" ]; then
+        echo "$mode with standard input closed: exit status $actual_status, message \"$message\""
+        status=1
+    fi
+done
 exit $status
