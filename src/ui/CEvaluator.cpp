@@ -13,7 +13,10 @@ namespace quillex {
 CEvaluator::CEvaluator(CExpressionField* expression, CResultField* result, CalculatorState& state,
                        QObject* parent)
     : QObject(parent), expression_(expression), result_(result), state_(state) {
-    connect(expression_, &CExpressionField::edited, this, [this] { Evaluate(); });
+    connect(expression_, &CExpressionField::edited, this, [this] {
+        history_.Leave();
+        Evaluate();
+    });
     connect(expression_, &CExpressionField::focusEntering, this, [this] { Evaluate(); });
 }
 
@@ -55,8 +58,19 @@ void CEvaluator::PushToTape() {
     }
     state_.File(
         {input, FromCp1252(NormaliseForTape(outcome.resultText, state_.Values().thousands))});
+    history_.Leave();
     expression_->SetText(QString());
     Evaluate();
+}
+
+void CEvaluator::StepHistory(bool older) {
+    const std::optional<QString> text =
+        older ? history_.Older(state_.TapeEntries(), expression_->toPlainText())
+              : history_.Newer(state_.TapeEntries());
+    if (text) {
+        expression_->SetText(*text);
+        Evaluate();
+    }
 }
 
 }  // namespace quillex

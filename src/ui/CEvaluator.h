@@ -5,6 +5,7 @@
 #include <QObject>
 
 #include "engine/Calculation.h"
+#include "store/InputHistory.h"
 
 namespace quillex {
 
@@ -25,6 +26,8 @@ public:
     Calculation Evaluate(bool focusExpression = true);
     // Evaluates and files the expression and its result on the tape; the field is emptied.
     void PushToTape();
+    // Shows the tape's next older (or newer) expression in the field and evaluates it.
+    void StepHistory(bool older);
 
 signals:
     // The result for the programmer page: after each evaluation of a non-empty expression,
@@ -36,6 +39,7 @@ private:
     CResultField* result_;
     CalculatorState& state_;
     bool evaluating_ = false;
+    InputHistory history_;
 };
 
 }  // namespace quillex

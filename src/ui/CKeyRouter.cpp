@@ -58,6 +58,11 @@ bool CKeyRouter::Route(QObject* watched, QKeyEvent* event) {
         emit commandRequested(kCmdOk);
         return true;
     }
+    if ((key == Qt::Key_Up || key == Qt::Key_Down) && watched == expression_ &&
+        (modifiers & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        emit historyStep(key == Qt::Key_Up);
+        return true;
+    }
     if (key == Qt::Key_Escape) {
         emit commandRequested(kCmdDeleteAll);
         return true;

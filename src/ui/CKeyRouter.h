@@ -2,7 +2,8 @@
 // their key presses first. Enter files the expression and Esc deletes (both as commands of the
 // window), F2 and F3 run the two Euro conversions and F6 opens the mini calculator, the
 // numeric keypad's digits and operators are inserted into the expression field, and a
-// main-block digit typed elsewhere is typed into the expression field instead.
+// main-block digit typed elsewhere is typed into the expression field instead. Up and Down in
+// the expression field step through the tape's expressions.
 #pragma once
 
 #include <QObject>
@@ -26,6 +27,7 @@ public:
 
 signals:
     void commandRequested(int commandId);
+    void historyStep(bool older);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

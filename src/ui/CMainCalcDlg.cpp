@@ -97,6 +97,7 @@ CMainCalcDlg::CMainCalcDlg(CalculatorState& state, QWidget* parent)
 
     keys_ = new CKeyRouter(expression_, this);
     connect(keys_, &CKeyRouter::commandRequested, this, &CMainCalcDlg::HandleCommand);
+    connect(keys_, &CKeyRouter::historyStep, evaluator_, &CEvaluator::StepHistory);
     keys_->Watch({expression_, result_, expressionTape_, resultTape_, tabs_->tabBar()});
 }
 

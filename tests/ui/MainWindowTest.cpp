@@ -195,6 +195,39 @@ TEST_F(MainWindowTest, TypingEvaluatesAndEnterFilesAtTheTop) {
     EXPECT_EQ(Filed().Size(), 2);
 }
 
+// Up and Down step through the filed expressions from the newest, as a shell's history does,
+// and past the newest bring back what was being typed; the result follows each step.
+TEST_F(MainWindowTest, UpAndDownStepThroughTheTapesExpressions) {
+    Start();
+    File("6*7");
+    File("2+3");
+    Type("1+");
+    auto key = [this](Qt::Key k) { QTest::keyClick(Expression(), k); };
+    key(Qt::Key_Up);
+    EXPECT_EQ(ExpressionText(), QStringLiteral("2+3"));
+    EXPECT_EQ(ResultText(), QStringLiteral("5"));
+    key(Qt::Key_Up);
+    key(Qt::Key_Up);
+    EXPECT_EQ(ExpressionText(), QStringLiteral("6*7"));
+    EXPECT_EQ(ResultText(), QStringLiteral("42"));
+    key(Qt::Key_Down);
+    key(Qt::Key_Down);
+    EXPECT_EQ(ExpressionText(), QStringLiteral("1+"));
+    key(Qt::Key_Down);
+    EXPECT_EQ(ExpressionText(), QStringLiteral("1+"));
+
+    // An edit starts the stepping again from the newest; Enter files a recalled expression.
+    key(Qt::Key_Up);
+    key(Qt::Key_Up);
+    Type("0");
+    key(Qt::Key_Up);
+    EXPECT_EQ(ExpressionText(), QStringLiteral("2+3"));
+    Enter();
+    EXPECT_EQ(Filed().Size(), 3);
+    key(Qt::Key_Down);
+    EXPECT_EQ(ExpressionText(), QString());
+}
+
 TEST_F(MainWindowTest, FailedEvaluationKeepsTheLastResultAndIsFiledLikeOne) {
     Start();
     Type("4*2");
