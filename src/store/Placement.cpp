@@ -2,7 +2,9 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
 
 namespace quillex {
@@ -96,6 +98,28 @@ Point FirstRunPosition(int w, int h, int screenWidth, int screenHeight) {
     const std::int64_t x = (static_cast<std::int64_t>(screenWidth) - w) / 2;
     const std::int64_t y = (static_cast<std::int64_t>(screenHeight) - h) / 3;
     return Point{static_cast<int>(x), static_cast<int>(y)};
+}
+
+std::optional<Point> PositionOnScreens(const AreaRect& frame, std::span<const AreaRect> areas) {
+    // Wide: a stored position may lie anywhere in the int range.
+    using Wide = std::int64_t;
+    std::optional<Point> nearest;
+    Wide shortest = 0;
+    for (const AreaRect& area : areas) {
+        if (frame.width > area.width || frame.height > area.height) {
+            continue;
+        }
+        const Wide x =
+            std::clamp<Wide>(frame.left, area.left, Wide{area.left} + area.width - frame.width);
+        const Wide y =
+            std::clamp<Wide>(frame.top, area.top, Wide{area.top} + area.height - frame.height);
+        const Wide move = std::abs(x - frame.left) + std::abs(y - frame.top);
+        if (!nearest || move < shortest) {
+            nearest = Point{static_cast<int>(x), static_cast<int>(y)};
+            shortest = move;
+        }
+    }
+    return nearest;
 }
 
 }  // namespace quillex

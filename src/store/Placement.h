@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <optional>
+#include <span>
 
 namespace quillex {
 
@@ -34,6 +35,20 @@ struct Point {
     int y;
 };
 Point FirstRunPosition(int w, int h, int screenWidth, int screenHeight);
+
+// A rectangle on the screens: a window's frame or a screen's free area.
+struct AreaRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// Where a window whose frame is `frame` stands on screens with the free areas `areas`: where it
+// is when it lies whole on one of them, otherwise moved, keeping its size, the shortest way
+// inside one that it fits on (a placement saved at another scale or on a larger screen);
+// nothing when it fits on none.
+std::optional<Point> PositionOnScreens(const AreaRect& frame, std::span<const AreaRect> areas);
 
 // Where the main window stands, as it is saved: its frame's top left corner and its placement.
 struct WindowPlace {

@@ -29,11 +29,13 @@ void CConstantsPage::Build() {
     // text selects nothing.
     const bool typed = CurrentLanguage() == Language::English;
 
-    // The frames first, so that the controls inside them lie above them.
+    // The frames first, so that the controls inside them lie above them. Both end above 100:
+    // the tab control's page area is about 103 high (its 120 less its tab row and frame),
+    // short of the page's own height.
     auto* selection = new TitledFrame(Tr(TextId::ConstantsSelection), this);
-    units.Place(selection, 4, 2, 202, 50);
+    units.Place(selection, 4, 1, 202, 48);
     auto* result = new TitledFrame(Tr(TextId::ConstantsResult), this);
-    units.Place(result, 4, 56, 202, 50);
+    units.Place(result, 4, 51, 202, 48);
 
     auto makeRow = [this, &units](TextId text, int y, QWidget* field) {
         auto* label = new QLabel(Tr(text), this);
@@ -50,15 +52,15 @@ void CConstantsPage::Build() {
         return list;
     };
     constants_ = makeList(kConstants);
-    makeRow(TextId::ConstantsNatureConstants, 14, constants_);
+    makeRow(TextId::ConstantsNatureConstants, 12, constants_);
     units_ = makeList(kUnits);
-    makeRow(TextId::ConstantsUnits, 32, units_);
+    makeRow(TextId::ConstantsUnits, 29, units_);
     unit_ = new QLineEdit(this);
     unit_->setReadOnly(true);
-    makeRow(TextId::ConstantsUnit, 68, unit_);
+    makeRow(TextId::ConstantsUnit, 62, unit_);
     value_ = new QLineEdit(this);
     value_->setReadOnly(true);
-    makeRow(TextId::ConstantsValue, 86, value_);
+    makeRow(TextId::ConstantsValue, 79, value_);
 
     connect(constants_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0) {

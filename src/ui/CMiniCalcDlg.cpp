@@ -93,9 +93,10 @@ CMiniCalcDlg::CMiniCalcDlg(int currencyIndex, const QString& placement, QWidget*
     connect(back, &QPushButton::clicked, this, &CMiniCalcDlg::accept);
 
     if (const std::optional<Placement> stored = ParsePlacement(placement_)) {
-        if (PlacementFits(*stored, CWindowPlacement::Current(this)) &&
-            CWindowPlacement::TitleStripOnScreen(this, *stored)) {
-            move(stored->left, stored->top);
+        if (PlacementFits(*stored, CWindowPlacement::Current(this))) {
+            if (const std::optional<QPoint> at = CWindowPlacement::StoredPosition(this, *stored)) {
+                move(*at);
+            }
         }
     }
     input_->setFocus(Qt::OtherFocusReason);

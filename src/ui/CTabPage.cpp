@@ -1,8 +1,11 @@
 #include "ui/CTabPage.h"
 
+#include <QAbstractItemView>
 #include <QChildEvent>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QStyle>
 
 #include "ui/Commands.h"
 #include "ui/DialogUnits.h"
@@ -36,6 +39,42 @@ int PageKeyCommand(const QKeyEvent* key) {
     }
 }
 
+// The text field of a list that takes typed text. Focus from the keyboard selects the whole
+// text, as in any field, but leaves the cursor at its start, so that the text still shows from
+// its start.
+class PageListField : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override {
+        QLineEdit::focusInEvent(event);
+        const qsizetype length = text().size();
+        if (length > 0 && selectedText().size() == length) {
+            setSelection(static_cast<int>(length), static_cast<int>(-length));
+        }
+    }
+};
+
+// A drop-down list whose popup is wide enough for its longest entry, whatever the entries are
+// when it opens; the popup is never narrower than the list itself.
+class PageList : public QComboBox {
+public:
+    explicit PageList(QWidget* parent) : QComboBox(parent) {}
+
+    void showPopup() override {
+        QAbstractItemView* entries = view();
+        // The widest entry as the popup draws it: its text's width by the font metrics and
+        // the margins of a popup entry.
+        const int longest = qMax(0, entries->sizeHintForColumn(modelColumn()));
+        const int scrollBar = count() > maxVisibleItems()
+                                  ? entries->style()->pixelMetric(QStyle::PM_ScrollBarExtent)
+                                  : 0;
+        entries->setMinimumWidth(longest + scrollBar + 2 * entries->frameWidth());
+        QComboBox::showPopup();
+    }
+};
+
 }  // namespace
 
 CTabPage::CTabPage(QWidget* parent, QSize sizeInDialogUnits)
@@ -51,11 +90,17 @@ QSize CTabPage::sizeHint() const {
 void CTabPage::Build() {}
 
 QComboBox* CTabPage::NewList(bool typed) {
-    auto* list = new QComboBox(this);
+    auto* list = new PageList(this);
     if (typed) {
-        list->setEditable(true);
+        list->setLineEdit(new PageListField(list));
         list->setInsertPolicy(QComboBox::NoInsert);
         list->setCompleter(nullptr);
+        // Setting an entry's text puts the cursor after it, which scrolls a name longer than
+        // the box (with its trailing blanks) to its end: each entry shows from its start. An
+        // entry chosen again from the popup has its text set anew without a change of index.
+        const auto fromTheStart = [list] { list->lineEdit()->setCursorPosition(0); };
+        connect(list, &QComboBox::currentIndexChanged, list, fromTheStart);
+        connect(list, &QComboBox::activated, list, fromTheStart);
     }
     return list;
 }

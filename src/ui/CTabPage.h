@@ -32,8 +32,9 @@ signals:
 protected:
     // The page's own handling of a command; nothing by default.
     virtual void OnCommand(int commandId);
-    // A drop-down list of the page; with `typed` an editable box whose typed text only selects
-    // an entry of the same name and adds none.
+    // A drop-down list of the page whose popup shows its longest entry whole; with `typed` an
+    // editable box whose typed text only selects an entry of the same name and adds none, and
+    // which shows its entry from the start.
     QComboBox* NewList(bool typed);
     // Makes the page's controls; runs once, just before the page is first shown.
     virtual void Build();

@@ -19,6 +19,26 @@ constexpr unsigned kShowNormal = 1;
 constexpr unsigned kShowMinimised = 2;
 constexpr unsigned kShowMaximised = 3;
 
+// The free areas of all screens, the primary one first.
+std::vector<AreaRect> FreeAreas() {
+    std::vector<AreaRect> areas;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect free = screen->availableGeometry();
+        areas.push_back({free.x(), free.y(), free.width(), free.height()});
+    }
+    return areas;
+}
+
+// The frame of a window moved to the given position: its own frame once it has been shown;
+// before that, when the desktop has not told the frame yet, a title strip as high as the
+// style's title bars above the window.
+AreaRect FrameAt(const QWidget* window, int left, int top) {
+    const QRect frame = window->frameGeometry();
+    const int titleHeight =
+        frame == window->geometry() ? window->style()->pixelMetric(QStyle::PM_TitleBarHeight) : 0;
+    return {left, top, frame.width(), frame.height() + titleHeight};
+}
+
 }  // namespace
 
 CWindowPlacement::CWindowPlacement(QWidget* window, CalculatorState& state)
@@ -29,13 +49,16 @@ CWindowPlacement::CWindowPlacement(QWidget* window, CalculatorState& state)
 void CWindowPlacement::Restore() {
     const Settings& loaded = state_.Values();
     if (const std::optional<Placement> stored = ParsePlacement(loaded.windowPosition)) {
-        // A position whose title strip cannot be reached (a screen that is gone, a window
-        // pushed almost off the screen) would leave the window out of reach: the window is
-        // then placed as on a first run.
-        if (!TitleStripOnScreen(window_, *stored)) {
+        // A position out of the user's reach (a screen that is gone, a window pushed almost
+        // off the screen) is replaced by the first-run placement.
+        if (!PlacementFits(*stored, Current(window_))) {
+            if (!TitleStripOnScreen(window_, *stored)) {
+                CentreOnScreen();
+            }
+        } else if (const std::optional<QPoint> at = StoredPosition(window_, *stored)) {
+            window_->move(*at);
+        } else {
             CentreOnScreen();
-        } else if (PlacementFits(*stored, Current(window_))) {
-            window_->move(stored->left, stored->top);
         }
     }
     if (loaded.firstRun) {
@@ -46,6 +69,14 @@ void CWindowPlacement::Restore() {
 void CWindowPlacement::FinishStartUp() {
     alreadyPlaced_ = true;
     CentreOnScreen();
+    // The frame is known now that the window is shown: one wider or higher than was reckoned
+    // when the window was placed may stick out of the screen, and is moved inside.
+    const QRect frame = window_->frameGeometry();
+    const std::optional<Point> at =
+        PositionOnScreens(FrameAt(window_, frame.x(), frame.y()), FreeAreas());
+    if (at && QPoint(at->x, at->y) != frame.topLeft()) {
+        window_->move(at->x, at->y);
+    }
 }
 
 void CWindowPlacement::CentreOnScreen() {
@@ -98,12 +129,19 @@ Placement CWindowPlacement::Current(const QWidget* window) {
 bool CWindowPlacement::TitleStripOnScreen(const QWidget* window, const Placement& stored) {
     const int titleHeight = window->style()->pixelMetric(QStyle::PM_TitleBarHeight);
     const AreaRect strip{stored.left, stored.top, window->width(), titleHeight};
-    std::vector<AreaRect> areas;
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        const QRect free = screen->availableGeometry();
-        areas.push_back({free.x(), free.y(), free.width(), free.height()});
+    return TitleStripReachable(strip, FreeAreas());
+}
+
+std::optional<QPoint> CWindowPlacement::StoredPosition(const QWidget* window,
+                                                       const Placement& stored) {
+    if (const std::optional<Point> at =
+            PositionOnScreens(FrameAt(window, stored.left, stored.top), FreeAreas())) {
+        return QPoint(at->x, at->y);
     }
-    return TitleStripReachable(strip, areas);
+    if (TitleStripOnScreen(window, stored)) {
+        return QPoint(stored.left, stored.top);
+    }
+    return std::nullopt;
 }
 
 void CWindowPlacement::Report() {

@@ -24,10 +24,11 @@ public:
     CWindowPlacement(QWidget* window, CalculatorState& state);
 
     // Moves the window to the stored placement while the window still has the size it was
-    // saved with and the position lies on a screen; centres it on a first run.
+    // saved with (see StoredPosition); centres it on a first run.
     void Restore();
     // The end of start-up: the window counts as placed, and the first-run placement runs once
-    // more (which then moves nothing).
+    // more (which then moves nothing); a window whose frame sticks out of the screen it fits
+    // on moves inside.
     void FinishStartUp();
     // Makes the window topmost or not as the settings say.
     void ApplyTopmost();
@@ -40,6 +41,11 @@ public:
     // Whether the title strip of a window moved to the stored placement would lie on a
     // screen, where the user can reach it and drag the window.
     static bool TitleStripOnScreen(const QWidget* window, const Placement& stored);
+    // Where a window of its current size goes for the stored placement: the stored position
+    // when the window lies whole on a screen's free area there; moved inside the nearest free
+    // area it fits on, keeping its size, when it does not; the stored position when it fits on
+    // none but its title strip lies on a screen; nothing when even that does not.
+    static std::optional<QPoint> StoredPosition(const QWidget* window, const Placement& stored);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

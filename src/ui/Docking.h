@@ -5,6 +5,8 @@
 #include <optional>
 #include <span>
 
+#include "store/Placement.h"
+
 namespace quillex {
 
 struct ScreenInsets {
@@ -37,13 +39,6 @@ DockedPosition Dock(const DockRequest& request);
 // The insets of a taskbar rectangle on a screen of the given width: only the edge it lies on
 // gets an inset.
 ScreenInsets InsetsFromTaskbar(int left, int top, int right, int bottom, int screenWidth);
-
-struct AreaRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-};
 
 // The insets of the screen edges that panels reserve: the difference between the whole screen
 // and its free area. Nothing when no edge is reserved (no panel: the window moves freely).

@@ -549,5 +549,32 @@ TEST(PlacementTest, FirstRunCentresAndTakesAThirdOfTheFreeHeight) {
     }
 }
 
+TEST(PlacementTest, AWindowOffTheScreensMovesTheShortestWayInsideOneItFitsOn) {
+    // A 1280 x 1024 screen at scale 2 with a panel of 20 at its bottom, and a second screen to
+    // its left.
+    const AreaRect screens[] = {{0, 0, 640, 492}, {-800, 0, 800, 600}};
+    const struct {
+        const char* what;
+        AreaRect frame;
+        std::optional<Point> at;
+    } cases[] = {
+        {"whole on the first", {0, 0, 382, 452}, Point{0, 0}},
+        {"whole on the second", {-800, 148, 382, 452}, Point{-800, 148}},
+        {"saved at scale 1", {449, 197, 382, 452}, Point{258, 40}},
+        {"mostly on the second", {-300, 10, 382, 452}, Point{-382, 10}},
+        {"too high for the first", {10, 10, 382, 550}, Point{-382, 10}},
+        {"far off", {INT_MIN, INT_MAX, 382, 452}, Point{-800, 148}},
+        {"too large for both", {0, 0, 900, 700}, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        const std::optional<Point> at = PositionOnScreens(c.frame, screens);
+        ASSERT_EQ(at.has_value(), c.at.has_value()) << c.what;
+        if (at) {
+            EXPECT_EQ(at->x, c.at->x) << c.what;
+            EXPECT_EQ(at->y, c.at->y) << c.what;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace quillex

@@ -1,5 +1,6 @@
-// Every control of every window has a name a screen reader can say, and no text is cut off, in
-// both languages: the main window with each of its pages shown, and its dialogs.
+// Every control of every window has a name a screen reader can say, and neither it nor its text
+// is cut off, in both languages: the main window with each of its pages shown, and its dialogs.
+// The test also runs at the scale factors of high-density screens.
 #include <gtest/gtest.h>
 
 #include <QAbstractScrollArea>
@@ -65,6 +66,17 @@ int TextWidth(const QWidget* widget) {
                : widget->fontMetrics().horizontalAdvance(text);
 }
 
+// Whether the widget lies whole inside its parent, the parent inside its own and so on up to
+// the window: whatever lies outside one of them is cut off.
+bool LiesWhole(const QWidget* widget) {
+    for (const QWidget* part = widget; !part->isWindow(); part = part->parentWidget()) {
+        if (!part->parentWidget()->rect().contains(part->geometry())) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // Returns how many controls it checked.
 int ExpectNamedAndUnclipped(const QWidget* window) {
     int controls = 0;
@@ -80,6 +92,7 @@ int ExpectNamedAndUnclipped(const QWidget* window) {
             EXPECT_TRUE(accessible != nullptr &&
                         !accessible->text(QAccessible::Name).trimmed().isEmpty());
         }
+        EXPECT_TRUE(LiesWhole(widget));
         EXPECT_LE(TextWidth(widget), widget->contentsRect().width());
         if (qobject_cast<const QCheckBox*>(widget) || qobject_cast<const QRadioButton*>(widget)) {
             EXPECT_LE(widget->sizeHint().width(), widget->width());

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -216,18 +217,25 @@ TEST_F(EuroAndMiniCalcTest, MiniCalcCutsTooLongInputAfterOneBox) {
     EXPECT_EQ(MiniResult(mini)->text(), QStringLiteral("63.000"));
 }
 
-TEST_F(EuroAndMiniCalcTest, MiniCalcTakesAStoredPlacementOnlyOfItsOwnSize) {
+TEST_F(EuroAndMiniCalcTest, MiniCalcTakesAStoredPlacementOnlyOfItsOwnSizeAndOnTheScreen) {
     const CMiniCalcDlg probe(0, QString());
-    const auto placedAt = [&probe](int widthChange) {
+    const auto placedAt = [&probe](QPoint at, int widthChange) {
         Placement stored;
-        stored.left = 40;
-        stored.top = 50;
-        stored.right = 40 + probe.width() + widthChange;
-        stored.bottom = 50 + probe.height();
+        stored.left = at.x();
+        stored.top = at.y();
+        stored.right = at.x() + probe.width() + widthChange;
+        stored.bottom = at.y() + probe.height();
         return CMiniCalcDlg(0, FormatPlacement(stored)).pos();
     };
-    EXPECT_EQ(placedAt(0), QPoint(40, 50));
-    EXPECT_NE(placedAt(1), QPoint(40, 50));
+    EXPECT_EQ(placedAt({40, 50}, 0), QPoint(40, 50));
+    EXPECT_NE(placedAt({40, 50}, 1), QPoint(40, 50));
+    // Its middle on the lower right corner of the screen's free area: moved inside, no further
+    // than it must.
+    const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+    const QPoint inside =
+        placedAt(free.bottomRight() - QPoint(probe.width() / 2, probe.height() / 2), 0);
+    EXPECT_TRUE(free.contains(QRect(inside, probe.size())));
+    EXPECT_EQ(inside.x() + probe.width() - 1, free.right());
 }
 
 }  // namespace

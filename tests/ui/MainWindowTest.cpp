@@ -706,6 +706,24 @@ TEST_F(MainWindowTest, QuitSavesTapeAndSettingsAndTheNextStartRestoresThem) {
     EXPECT_EQ(Window().pos(), placed);
 }
 
+TEST_F(MainWindowTest, AStoredPlacePartlyOffTheScreenMovesInsideKeepingTheSize) {
+    // As after a quit at a smaller scale or on a larger screen: the window's own size, its
+    // middle on the lower right corner of the screen's free area.
+    const QSize size = Start().size();
+    const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+    Placement stored;
+    stored.left = free.right() - size.width() / 2;
+    stored.top = free.bottom() - size.height() / 2;
+    stored.right = stored.left + size.width();
+    stored.bottom = stored.top + size.height();
+    const QByteArray text = FormatPlacement(stored).toLatin1();
+    CMainCalcDlg& window = Start({{"WindowPosition", text}, {"WindowPosition1.1", text}});
+    EXPECT_EQ(window.size(), size);
+    EXPECT_TRUE(free.contains(window.frameGeometry()));
+    // Moved no further than it must.
+    EXPECT_EQ(window.frameGeometry().right(), free.right());
+}
+
 TEST_F(MainWindowTest, FirstRunCentresAndAStoredTapeStaysUnreadWithoutStoreStack) {
     ASSERT_TRUE(SaveTape(TapeFilePath(), {{QStringLiteral("1+1"), QStringLiteral("2")},
                                           {QStringLiteral("2+2"), QStringLiteral("4")}}));

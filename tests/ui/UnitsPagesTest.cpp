@@ -2,6 +2,7 @@
 // would, with small data files of the test's own in the working directory.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -185,6 +186,47 @@ TEST(ConstantsPage, ShowsTheLastChosenEntry) {
     QTest::keyClick(constants, Qt::Key_Up);
     EXPECT_EQ(unit->text(), firstUnit);
     EXPECT_EQ(value->text(), firstValue);
+}
+
+// Each list's popup shows every entry whole; the English lists, which take typed text, show
+// their entry with its trailing blanks from its start: at the first show, when the keyboard
+// gives them the focus, and after each choice.
+TEST(ConstantsPage, ListsShowTheirEntriesWholeAndFromTheStart) {
+    for (const Language language : {Language::German, Language::English}) {
+        SetLanguage(language);
+        CConstantsPage page;
+        ASSERT_TRUE(ShowActive(&page));
+        for (const TextId name : {TextId::ConstantsNatureConstants, TextId::ConstantsUnits}) {
+            auto* list = Named<QComboBox>(page, name);
+            ASSERT_NE(list, nullptr);
+            SCOPED_TRACE(list->accessibleName().toStdString());
+            if (QLineEdit* field = list->lineEdit()) {
+                const auto expectFromTheStart = [list, field] {
+                    EXPECT_EQ(field->text(), list->itemText(list->currentIndex()));
+                    EXPECT_TRUE(field->text().endsWith(u' '));
+                    EXPECT_EQ(field->cursorPosition(), 0);
+                };
+                expectFromTheStart();
+                Named<QLineEdit>(page, TextId::ConstantsUnit)->setFocus();
+                list->setFocus(Qt::TabFocusReason);
+                EXPECT_EQ(field->selectedText(), field->text());
+                expectFromTheStart();
+                QTest::keyClick(list, Qt::Key_Down);
+                expectFromTheStart();
+            } else {
+                EXPECT_EQ(language, Language::German);
+            }
+            list->showPopup();
+            const QAbstractItemView* entries = list->view();
+            for (int row = 0; row < list->count(); ++row) {
+                const QModelIndex entry = entries->model()->index(row, 0);
+                EXPECT_GE(entries->viewport()->width(), entries->sizeHintForIndex(entry).width())
+                    << list->itemText(row).toStdString();
+            }
+            list->hidePopup();
+        }
+    }
+    SetLanguage(Language::German);
 }
 
 class UnitMenusTest : public ::testing::Test {
