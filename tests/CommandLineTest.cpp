@@ -25,6 +25,23 @@ RunOutput Evaluate(const std::vector<std::string>& arguments, const std::string&
     return {status, out.str(), err.str()};
 }
 
+// ans is the previous line's result; before any result it is an error of its own, and a
+// failed line leaves it as it was. Within hex( it stays the hex digit it always was.
+TEST(CommandLine, AnsIsThePreviousResult) {
+    const RunOutput run = Evaluate({"--eval", "-"}, "ans\n6*7\nans+1\n1/\nans*2\nhex(ans)\n");
+    std::vector<std::string> lines;
+    std::istringstream out(run.out);
+    for (std::string line; std::getline(out, line);) {
+        lines.push_back(line);
+    }
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(lines[0], Text(TextId::EngineNoAnswer));
+    EXPECT_EQ(lines[1], "42");
+    EXPECT_EQ(lines[2], "43");
+    EXPECT_EQ(lines[4], "86");
+    EXPECT_EQ(lines[5] + '\n', Evaluate({"--eval", "hex(ans)"}).out);
+}
+
 TEST(CommandLine, ParsesOptionsInBothForms) {
     const CommandLine parsed =
         ParseCommandLine({"--x=-1,5", "--y", "2", "--width=8", "--style", "fixed", "--digits=3",

@@ -75,6 +75,9 @@ bool EvaluateOne(ExprEngine& engine, const std::string& utf8Input, const CalcSet
         err << Text(TextId::InputTooLong) << '\n';
     }
     out << Cp1252ToUtf8(calculation.resultText) << '\n';
+    if (calculation.outcome == CalcOutcome::Succeeded) {
+        engine.SetAnswer(calculation.value);
+    }
     if (bases) {
         PrintBases(*bases, calculation, out);
     }

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
+#include <system_error>
 
 #include "text/NumberText.h"
 #include "text/Texts.h"
@@ -91,6 +93,20 @@ std::string NormaliseForTape(std::string_view resultText, int thousands) {
         text.resize(point);
     }
     return text;
+}
+
+std::optional<Value> ReadTapeResult(std::string_view text) {
+    std::string number(text);
+    std::replace(number.begin(), number.end(), ',', '.');
+    // from_chars, not strtod: the window runs in the user's locale, whose decimal separator
+    // strtod would expect.
+    double value = 0;
+    const char* end = number.data() + number.size();
+    const auto [stop, error] = std::from_chars(number.data(), end, value);
+    if (error != std::errc() || stop != end || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
 }
 
 }  // namespace quillex

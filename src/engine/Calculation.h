@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -41,5 +42,9 @@ float ReadVariable(std::string_view fieldText);
 // A result text as it is filed on the tape: separators removed, and a point followed only by
 // zeros cut off (12.000 becomes 12, 12.50 stays).
 std::string NormaliseForTape(std::string_view resultText, int thousands);
+
+// The value of a result text filed on the tape (a ',' left there is the decimal separator), or
+// nothing when the text is no number, such as a message.
+std::optional<Value> ReadTapeResult(std::string_view text);
 
 }  // namespace quillex

@@ -172,6 +172,13 @@ Value ExprEngine::ParsePrimary() {
         case TOK_Y:
             token_ = NextToken();
             return y_;
+        case TOK_ANS:
+            token_ = NextToken();
+            if (!answer_) {
+                ReportError(Text(TextId::EngineNoAnswer));
+                return 0;
+            }
+            return *answer_;
         case TOK_BAS:
             return 0;
         case TOK_SIN:

@@ -4,13 +4,14 @@
 // statements one after another and hands back the value of the last one together with an error
 // text. Errors never stop the evaluation: each report replaces the previous message and the
 // parse goes on with substitute values, so the message the caller sees is the last one. The
-// messages are texts of the text table (TextId::EngineSyntax to TextId::EngineHex).
+// messages are texts of the text table (TextId::EngineSyntax to TextId::EngineNoAnswer).
 // Texts are 8-bit (code page 1252); only A-Z, a-z count as letters and 0-9 as digits.
 #pragma once
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace quillex {
@@ -51,6 +52,7 @@ enum Token : int {
     TOK_BIN = 291,
     TOK_HEX = 292,
     TOK_OCT = 293,
+    TOK_ANS = 294,
 };
 
 // The integer view of a value: truncated toward zero to 64 bits, of which the low 32 are kept
@@ -93,6 +95,8 @@ public:
     void SetX(float x) { x_ = x; }
     void SetY(float y) { y_ = y; }
     void SetWidthIndex(int index) { widthIndex_ = index; }
+    // The value `ans` stands for: the last result; without one, `ans` is an error.
+    void SetAnswer(std::optional<Value> answer) { answer_ = answer; }
 
     // Scanner interface, public so that tests can follow the token stream.
     void SetText(std::string_view text);
@@ -133,6 +137,7 @@ private:
     float x_ = 0;
     float y_ = 0;
     int widthIndex_ = 0;
+    std::optional<Value> answer_;
 };
 
 }  // namespace quillex

@@ -18,7 +18,7 @@ struct Keyword {
 };
 
 // Searched from the last entry to the first; names are case-sensitive.
-constexpr std::array<Keyword, 30> kKeywords{{
+constexpr std::array<Keyword, 31> kKeywords{{
     {"sin", TOK_SIN},   {"cos", TOK_COS},   {"tan", TOK_TAN}, {"asin", TOK_ASIN},
     {"acos", TOK_ACOS}, {"atan", TOK_ATAN}, {"ln", TOK_LN},   {"sqrt", TOK_SQRT},
     {"exp", TOK_EXP},   {"log", TOK_LOG},   {"pi", TOK_PI},   {"pro", TOK_PRO},
@@ -26,7 +26,7 @@ constexpr std::array<Keyword, 30> kKeywords{{
     {"oct", TOK_OCT},   {"rnd", TOK_RND},   {"fac", TOK_FAC}, {"rr", TOK_RR},
     {"rrb", TOK_RRB},   {"rlb", TOK_RLB},   {"not", TOK_NOT}, {"deg", TOK_DEG},
     {"rad", TOK_RAD},   {"X", TOK_X},       {"Y", TOK_Y},     {"x", TOK_X},
-    {"y", TOK_Y},       {"rl", TOK_RL},
+    {"y", TOK_Y},       {"rl", TOK_RL},     {"ans", TOK_ANS},
 }};
 
 bool IsLetter(char c) {

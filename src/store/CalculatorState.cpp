@@ -50,6 +50,8 @@ void CalculatorState::LoadTape(std::vector<TapeEntry> entries) {
 
 Calculation CalculatorState::Evaluate(const QString& input) {
     const std::string text = ToCp1252(input);
+    engine_.SetAnswer(tape_.Size() > 0 ? ReadTapeResult(ToCp1252(tape_.At(0).result))
+                                       : std::nullopt);
     calculation_ = Calculate(engine_, text, CalcSettingsFrom(settings_));
     // Without input the engine does not run, and its last verdict stands.
     if (calculation_.outcome == CalcOutcome::Succeeded) {

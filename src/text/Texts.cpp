@@ -51,6 +51,7 @@ constexpr TextPair kTexts[] = {
     Same(TextId::EngineBin, "BIN: You can enter only 0 or 1"),
     Same(TextId::EngineOct, "OCT: You can enter from 0 or 7"),
     Same(TextId::EngineHex, "HEX: You can enter from 0 or F"),
+    {TextId::EngineNoAnswer, "ans: no result yet", "ans: noch kein Ergebnis"},
     Same(TextId::Overflow, "Overflow"),
     Same(TextId::RomanRange, "0-3999"),
     Same(TextId::SignNegative, "Negative"),

@@ -30,7 +30,7 @@ enum class TextId {
     TabProgrammer,
     TabLogic,
     // What the result field and the programmer and logic pages' fields show instead of a
-    // number: the engine's messages (EngineSyntax to EngineHex) and the texts that stand for a
+    // number: the engine's messages (EngineSyntax to EngineNoAnswer) and the texts that stand for a
     // value. These fields hold 8-bit text, so these texts are ASCII.
     NoInput,
     EngineSyntax,
@@ -43,6 +43,7 @@ enum class TextId {
     EngineBin,
     EngineOct,
     EngineHex,
+    EngineNoAnswer,
     Overflow,
     RomanRange,
     SignNegative,

@@ -228,6 +228,17 @@ TEST_F(MainWindowTest, UpAndDownStepThroughTheTapesExpressions) {
     EXPECT_EQ(ExpressionText(), QString());
 }
 
+// ans is the newest entry's result, read from the tape's text as it was filed.
+TEST_F(MainWindowTest, AnsIsTheNewestEntrysResult) {
+    Start();
+    Type("ans");
+    EXPECT_EQ(ResultText(), QString::fromUtf8(Text(TextId::EngineNoAnswer)));
+    Expression()->clear();
+    File("1,5*3");
+    Type("ans*2");
+    EXPECT_EQ(ResultText(), QStringLiteral("9"));
+}
+
 TEST_F(MainWindowTest, FailedEvaluationKeepsTheLastResultAndIsFiledLikeOne) {
     Start();
     Type("4*2");
