@@ -6,8 +6,8 @@ QUILLEX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # Everything that builds, tests, benchmarks, fuzzes, checks and packages the project on Debian
 # 12: the X headers build the start-up probe of scripts/bench-startup; the last line holds the
-# validators of the menu entry and the metainfo, groff for the manual page, dpkg-dev and file
-# for the Debian package, rsvg-convert for scripts/render-icons.
+# validators of the menu entry and the metainfo, groff and man for the manual page, dpkg-dev,
+# file and lintian for the Debian package, rsvg-convert for scripts/render-icons.
 QUILLEX_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
@@ -15,17 +15,26 @@ QUILLEX_PACKAGES=(
     clang libclang-rt-14-dev
     xvfb xauth dbus-daemon libx11-dev libxtst-dev libxdamage-dev
     clang-format
-    desktop-file-utils appstream groff-base dpkg-dev file librsvg2-bin
+    desktop-file-utils appstream groff-base man-db dpkg-dev file lintian librsvg2-bin
 )
+
+# The cross build for Windows (preset windows) and wine, which runs what it builds. Only CI's
+# cross step installs them.
+# shellcheck disable=SC2034
+QUILLEX_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64)
 
 quillex_log() {
     printf '%s: %s\n' "${0##*/}" "$*" >&2
 }
 
-# Installs the packages that dpkg does not list as installed; nothing when all are there.
+# quillex_install_packages [PACKAGE...]: installs the packages (by default QUILLEX_PACKAGES)
+# that dpkg does not list as installed; nothing when all are there.
 quillex_install_packages() {
     local missing=() package status
-    for package in "${QUILLEX_PACKAGES[@]}"; do
+    if [ $# -eq 0 ]; then
+        set -- "${QUILLEX_PACKAGES[@]}"
+    fi
+    for package in "$@"; do
         status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
         if [[ $status != *' ok installed' ]]; then
             missing+=("$package")

@@ -5,10 +5,22 @@
 # The run must also end with the status the results call for (0 when every expected result is
 # a number, inf, nan and prefixed ones like "5 kilo" included, 1 when one is a message) and
 # write nothing to stderr.
+#
+#   run.sh DIR PROGRAM...   PROGRAM and its first arguments run the program, an emulator too
+#
+# With QUILLEX_LINE_END=crlf every output line must end in CR LF, as a Windows program writes.
 set -u
-quillex=$1
-dir=$2
+dir=$1
+shift
+quillex=("$@")
 status=0
+line_ends() {
+    if [ "${QUILLEX_LINE_END:-}" = crlf ]; then
+        sed 's/$/\r/'
+    else
+        cat
+    fi
+}
 for file in "$dir"/*.golden; do
     name=$(basename "$file")
     options=$(sed -n 's/^#! //p' "$file" | head -n 1)
@@ -16,9 +28,9 @@ for file in "$dir"/*.golden; do
     grep -v '^#' "$file" | grep -v '^$' | cut -f 1 >"$inputs"
     grep -v '^#' "$file" | grep -v '^$' | cut -f 2- >"$expected"
     # shellcheck disable=SC2086
-    "$quillex" $options --eval - <"$inputs" >"$actual" 2>"$errors"
+    "${quillex[@]}" $options --eval - <"$inputs" >"$actual" 2>"$errors"
     actual_status=$?
-    if ! diff -u --label "$name expected" --label actual "$expected" "$actual"; then
+    if ! diff -u --label "$name expected" --label actual <(line_ends <"$expected") "$actual"; then
         status=1
     fi
     expected_status=0
