@@ -50,10 +50,13 @@ for file in "$dir"/*.golden; do
 done
 
 # A closed standard input is not an empty one: the runs that read it say so and end as for bad
-# usage.
-for mode in "--eval -" --interactive; do
+# usage. Through an emulator the program never sees the closed descriptor (wine hands a
+# Windows program a standard input of its own), so only a native run is checked.
+modes=("--eval -" --interactive)
+[ "${#quillex[@]}" -eq 1 ] || modes=()
+for mode in "${modes[@]}"; do
     # shellcheck disable=SC2086
-    message=$("$quillex" $mode 2>&1 >/dev/null <&-)
+    message=$("${quillex[@]}" $mode 2>&1 >/dev/null <&-)
     actual_status=$?
     if [ "$actual_status" -ne 2 ] || [ -z "$message" ]; then
         echo "$mode with standard input closed: exit status $actual_status, message \"$message\""
