@@ -93,6 +93,9 @@ bool ReadLine(QByteArrayView data, qsizetype& pos, qsizetype& start, qsizetype& 
 // A name: '\' stands for '/', %XX and %UXXXX for the character of that code.
 QString UnescapedName(QByteArrayView name) {
     const QString decoded = QString::fromUtf8(name);
+    if (!name.contains('\\') && !name.contains('%')) {
+        return decoded;
+    }
     QString result;
     qsizetype i = 0;
     while (i < decoded.size()) {
@@ -125,6 +128,9 @@ QString UnescapedName(QByteArrayView name) {
 
 // A name as QSettings looks it up: no '/' at either end, and none doubled.
 QString NormalisedName(const QString& name) {
+    if (!name.startsWith(u'/') && !name.endsWith(u'/') && !name.contains(QLatin1String("//"))) {
+        return name;
+    }
     QString result;
     result.reserve(name.size());
     for (const QChar c : name) {
@@ -246,7 +252,12 @@ QStringList UnescapedItems(QByteArrayView text) {
             while (j < text.size() && text[j] != '\\' && text[j] != '"' && text[j] != ',') {
                 ++j;
             }
-            item += fromUtf8(text.sliced(i, j - i));
+            // Decoded straight into the item, which the decoder's own text would only be
+            // copied to.
+            const qsizetype at = item.size();
+            item.resize(at + fromUtf8.requiredSpace(j - i));
+            const QChar* end = fromUtf8.appendToBuffer(item.data() + at, text.sliced(i, j - i));
+            item.truncate(end - item.constData());
             i = j;
         }
     }
@@ -355,7 +366,7 @@ IniValues ParseIni(const QByteArray& file) {
             const QString name =
                 NormalisedName(lines.key() + UnescapedName(line.first(at).trimmed()));
             if (!name.isEmpty()) {
-                values.insert(name, items.join(u','));
+                values.insert(name, items.size() == 1 ? items.front() : items.join(u','));
             }
         }
     }
