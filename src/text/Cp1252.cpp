@@ -92,10 +92,15 @@ char TypedForTypographic(char32_t cp) {
 }  // namespace
 
 char32_t Cp1252ToCodePoint(unsigned char byte) {
-    if (byte >= 0x80 && byte < 0xA0) {
-        return kHighControls[byte - 0x80];
-    }
-    return byte;
+    // A table of all 256, so that decoding a text takes no comparison per byte.
+    static constexpr std::array<char32_t, 256> kCodePoints = [] {
+        std::array<char32_t, 256> table{};
+        for (std::size_t i = 0; i < table.size(); ++i) {
+            table[i] = i >= 0x80 && i < 0xA0 ? kHighControls[i - 0x80] : static_cast<char32_t>(i);
+        }
+        return table;
+    }();
+    return kCodePoints[byte];
 }
 
 std::optional<unsigned char> CodePointToCp1252(char32_t codePoint) {
