@@ -1,5 +1,6 @@
 #include "text/Cp1252.h"
 
+#include <algorithm>
 #include <array>
 
 namespace quillex {
@@ -127,11 +128,11 @@ std::string Utf8ToCp1252(std::string_view utf8, char replacement) {
     return out;
 }
 
-std::string PastedTextToCp1252(std::string_view utf8) {
+std::string PastedTextToCp1252(std::string_view utf8, std::size_t limit) {
     std::string out;
-    out.reserve(utf8.size());
+    out.reserve(std::min(utf8.size(), limit));
     std::size_t i = 0;
-    while (i < utf8.size()) {
+    while (i < utf8.size() && out.size() < limit) {
         const std::optional<char32_t> cp = DecodeUtf8(utf8, i);
         if (!cp) {
             continue;
