@@ -60,8 +60,9 @@ quillex_build() {
 }
 
 # quillex_fuzz TARGET SECONDS FOLDER [LIBFUZZER-FLAG...]: runs a fuzz target of build-fuzz/ for
-# that many seconds. Its seeds are fuzz/corpus-NAME and its dictionary fuzz/NAME.dict when they
-# exist, NAME being the target without "fuzz_" and with "-" for "_" (fuzz_command_line reads
+# that many seconds. Its seeds are fuzz/corpus-NAME, its dictionary fuzz/NAME.dict and its own
+# options fuzz/NAME.options ("name = value" lines under "[libfuzzer]") when they exist, NAME
+# being the target without "fuzz_" and with "-" for "_" (fuzz_command_line reads
 # fuzz/corpus-command-line). New inputs go to FOLDER/corpus and the input of a failure to
 # FOLDER/artifacts; both are kept, so a later run goes on from where this one stopped. The run's
 # output goes to FOLDER/fuzz.log as well, and a last line tells how many inputs it executed.
@@ -76,6 +77,15 @@ quillex_fuzz() {
         -artifact_prefix="$folder/artifacts/")
     if [ -f "$QUILLEX_ROOT/fuzz/$name.dict" ]; then
         flags+=(-dict="$QUILLEX_ROOT/fuzz/$name.dict")
+    fi
+    # After the defaults, which they override.
+    local option value
+    if [ -f "$QUILLEX_ROOT/fuzz/$name.options" ]; then
+        while IFS='= ' read -r option value; do
+            if [[ -n $option && $option != [\[#]* ]]; then
+                flags+=("-$option=$value")
+            fi
+        done <"$QUILLEX_ROOT/fuzz/$name.options"
     fi
     local corpora=("$folder/corpus")
     if [ -d "$QUILLEX_ROOT/fuzz/corpus-$name" ]; then
