@@ -74,14 +74,14 @@ std::optional<std::uint64_t> Reference(const std::string& digits, int base) {
 }
 
 void CheckDigitTexts(std::string_view text, double value, const BitWidth& width) {
-    const std::string context = Context(text, value, width);
+    const auto context = [&] { return Context(text, value, width); };
     for (const int base : {2, 8, 10, 16, 3}) {
         const codec::DigitCheck check = codec::ValidateDigits(base, text);
         std::size_t bad = 0;
         while (bad < text.size() && (text[bad] == ' ' || IsDigitOf(text[bad], base))) {
             ++bad;
         }
-        FUZZ_CHECK(check.accepted == (bad == text.size()), context);
+        FUZZ_CHECK(check.accepted == (bad == text.size()), context());
         const double parsed = codec::ParseInBase(base, text);
         if (!check.accepted) {
             FUZZ_CHECK(check.character == text[bad] &&
@@ -89,20 +89,20 @@ void CheckDigitTexts(std::string_view text, double value, const BitWidth& width)
                            check.report ==
                                quillex::TextWith(quillex::TextId::DigitNotAllowed,
                                                  {text.substr(bad, 1), std::to_string(bad + 1)}),
-                       "report \"" + Escaped(check.report) + "\" for " + context);
-            FUZZ_CHECK(parsed == codec::kFailureValue, context);
+                       "report \"" + Escaped(check.report) + "\" for " + context());
+            FUZZ_CHECK(parsed == codec::kFailureValue, context());
             continue;
         }
-        FUZZ_CHECK(check.report.empty() && parsed >= 0, context);
+        FUZZ_CHECK(check.report.empty() && parsed >= 0, context());
         const std::string digits = WithoutSpaces(text);
         if (const auto expected = Reference(digits, base);
             expected && static_cast<double>(*expected) < kExactLimit) {
             FUZZ_CHECK(parsed == static_cast<double>(*expected),
-                       "ParseInBase " + std::to_string(base) + ": " + context);
+                       "ParseInBase " + std::to_string(base) + ": " + context());
             const std::size_t first = digits.find_first_not_of('0');
             const std::string canonical = first == digits.npos ? "0" : digits.substr(first);
             FUZZ_CHECK(codec::FormatInBase(parsed, base) == canonical,
-                       "FormatInBase " + std::to_string(base) + ": " + context);
+                       "FormatInBase " + std::to_string(base) + ": " + context());
         }
     }
 
@@ -110,15 +110,16 @@ void CheckDigitTexts(std::string_view text, double value, const BitWidth& width)
     // exact for every double; by 10 only below 2^53.
     for (const int base : kBases) {
         const std::string digits = codec::FormatInBase(value, base);
-        FUZZ_CHECK(!digits.empty() && (digits.size() == 1 || digits.front() != '0'), context);
+        FUZZ_CHECK(!digits.empty() && (digits.size() == 1 || digits.front() != '0'), context());
         if (!std::isfinite(value) || value < 0) {
-            FUZZ_CHECK(digits == "0", context);
+            FUZZ_CHECK(digits == "0", context());
             continue;
         }
-        FUZZ_CHECK(codec::ValidateDigits(base, digits).accepted, context);
+        FUZZ_CHECK(codec::ValidateDigits(base, digits).accepted, context());
         if (base != 10 || value < kExactLimit) {
-            FUZZ_CHECK(codec::ParseInBase(base, digits) == std::floor(value),
-                       "FormatInBase " + std::to_string(base) + " gave " + digits + ": " + context);
+            FUZZ_CHECK(
+                codec::ParseInBase(base, digits) == std::floor(value),
+                "FormatInBase " + std::to_string(base) + " gave " + digits + ": " + context());
         }
     }
 
@@ -126,46 +127,46 @@ void CheckDigitTexts(std::string_view text, double value, const BitWidth& width)
     const bool fits = !std::isfinite(value) || value < 0 || std::floor(value) < width.bound;
     const std::string binary = codec::FormatInBase(value, 2);
     const codec::FittedDigits grouped = codec::GroupBinary(binary, width);
-    FUZZ_CHECK(grouped.overflow == !fits, "GroupBinary overflow: " + context);
+    FUZZ_CHECK(grouped.overflow == !fits, "GroupBinary overflow: " + context());
     if (grouped.overflow) {
-        FUZZ_CHECK(grouped.text == binary, context);
+        FUZZ_CHECK(grouped.text == binary, context());
     } else {
         const auto bits = static_cast<std::size_t>(width.bits);
-        FUZZ_CHECK(grouped.text.size() == bits + bits / 4 - 1, context);
+        FUZZ_CHECK(grouped.text.size() == bits + bits / 4 - 1, context());
         for (std::size_t i = 0; i < grouped.text.size(); ++i) {
-            FUZZ_CHECK((grouped.text[i] == ' ') == (i % 5 == 4), context);
+            FUZZ_CHECK((grouped.text[i] == ' ') == (i % 5 == 4), context());
         }
-        FUZZ_CHECK(codec::ParseInBase(2, grouped.text) == codec::ParseInBase(2, binary), context);
+        FUZZ_CHECK(codec::ParseInBase(2, grouped.text) == codec::ParseInBase(2, binary), context());
     }
     const std::string hex = codec::FormatInBase(value, 16);
     const codec::FittedDigits padded = codec::PadHex(hex, width);
-    FUZZ_CHECK(padded.overflow == !fits, "PadHex overflow: " + context);
+    FUZZ_CHECK(padded.overflow == !fits, "PadHex overflow: " + context());
     if (padded.overflow) {
-        FUZZ_CHECK(padded.text == hex, context);
+        FUZZ_CHECK(padded.text == hex, context());
     } else {
-        FUZZ_CHECK(padded.text.size() == static_cast<std::size_t>(width.hexDigits), context);
-        FUZZ_CHECK(codec::ParseInBase(16, padded.text) == codec::ParseInBase(16, hex), context);
+        FUZZ_CHECK(padded.text.size() == static_cast<std::size_t>(width.hexDigits), context());
+        FUZZ_CHECK(codec::ParseInBase(16, padded.text) == codec::ParseInBase(16, hex), context());
     }
 
     const std::string decimal = codec::CheckDecimal(text, width);
     FUZZ_CHECK(decimal == (quillex::ReadLeadingNumber(text) >= width.bound
                                ? std::string(quillex::Text(quillex::TextId::Overflow))
                                : std::string(text)),
-               "CheckDecimal: " + context);
+               "CheckDecimal: " + context());
 }
 
 void CheckCharactersAndNumerals(std::string_view text, double value) {
-    const std::string context = Context(text, value, *quillex::BitWidthFromIndex(3));
+    const auto context = [&] { return Context(text, value, *quillex::BitWidthFromIndex(3)); };
     // Two digits per character; the last four characters come back, a control character below
     // 31 (and a missing one) as '_'.
     const std::string hex = codec::HexFromAscii(text);
-    FUZZ_CHECK(hex.size() == 2 * text.size() && codec::ValidateDigits(16, hex).accepted, context);
+    FUZZ_CHECK(hex.size() == 2 * text.size() && codec::ValidateDigits(16, hex).accepted, context());
     if (!text.empty() && text.size() <= quillex::kMaxAsciiCharacters) {
         double expected = 0;
         for (const char c : text) {
             expected = expected * 256 + static_cast<unsigned char>(c);
         }
-        FUZZ_CHECK(codec::ParseInBase(16, hex) == expected, "HexFromAscii: " + context);
+        FUZZ_CHECK(codec::ParseInBase(16, hex) == expected, "HexFromAscii: " + context());
     }
     std::string expected(4, '_');
     for (std::size_t i = 0; i < 4 && i < text.size(); ++i) {
@@ -174,15 +175,15 @@ void CheckCharactersAndNumerals(std::string_view text, double value) {
             expected[3 - i] = c;
         }
     }
-    FUZZ_CHECK(codec::AsciiFromHex(hex) == expected, "AsciiFromHex round trip: " + context);
+    FUZZ_CHECK(codec::AsciiFromHex(hex) == expected, "AsciiFromHex round trip: " + context());
     const std::string characters = codec::AsciiFromHex(text);
-    FUZZ_CHECK(characters.size() == (text.size() == 1 ? 0u : 4u), "AsciiFromHex: " + context);
+    FUZZ_CHECK(characters.size() == (text.size() == 1 ? 0u : 4u), "AsciiFromHex: " + context());
 
     // Numerals: the number back, in at most 15 letters, no letter four times in a row.
     const int number = std::isfinite(value) && std::fabs(value) < 1e6 ? static_cast<int>(value) : 0;
     const std::string numeral = codec::RomanFromInt(number);
     if (number < 1 || number > 3999) {
-        FUZZ_CHECK(numeral.empty(), context);
+        FUZZ_CHECK(numeral.empty(), context());
     } else {
         FUZZ_CHECK(codec::IntFromRoman(numeral) == number && numeral.size() <= 15 &&
                        numeral.find_first_not_of("IVXLCDM") == numeral.npos,
@@ -203,25 +204,25 @@ void CheckCharactersAndNumerals(std::string_view text, double value) {
     const std::int64_t read = codec::IntFromRoman(text);
     FUZZ_CHECK(read == codec::IntFromRoman(letters) && read == codec::IntFromRoman(lower) &&
                    std::abs(read) <= 1000 * static_cast<std::int64_t>(letters.size()),
-               "IntFromRoman: " + context);
+               "IntFromRoman: " + context());
 }
 
 void CheckWordOperations(std::string_view text, double value, const BitWidth& width) {
-    const std::string context = Context(text, value, width);
+    const auto context = [&] { return Context(text, value, width); };
     // The two's-complement reading and the low bits of whole numbers.
     const std::string reading = codec::SignedReading(value, width);
     const double low = codec::LowBits(value, width);
     if (!std::isfinite(value)) {
-        FUZZ_CHECK(reading == "0" && low == 0, context);
+        FUZZ_CHECK(reading == "0" && low == 0, context());
     } else {
-        FUZZ_CHECK(low >= 0 && low < width.bound && low == std::trunc(low), context);
+        FUZZ_CHECK(low >= 0 && low < width.bound && low == std::trunc(low), context());
         if (std::fabs(value) < kExactLimit) {
-            FUZZ_CHECK(std::fmod(std::trunc(value) - low, width.bound) == 0, context);
+            FUZZ_CHECK(std::fmod(std::trunc(value) - low, width.bound) == 0, context());
         }
         if (quillex::fuzz::IsWhole(value)) {
             const double expected = low < width.signBit ? value : low - width.bound;
             FUZZ_CHECK(quillex::ReadLeadingNumber(reading) == expected,
-                       "SignedReading " + reading + ": " + context);
+                       "SignedReading " + reading + ": " + context());
         }
     }
 
@@ -258,19 +259,20 @@ void CheckWordOperations(std::string_view text, double value, const BitWidth& wi
     const std::string handed = quillex::HandOverText(value, width);
     const double rounded = std::round(value);
     if (std::isnan(value) || value <= 0) {
-        FUZZ_CHECK(handed == "0", "HandOverText: " + context);
+        FUZZ_CHECK(handed == "0", "HandOverText: " + context());
     } else if (rounded >= width.bound) {
-        FUZZ_CHECK(handed == quillex::Text(quillex::TextId::Overflow), "HandOverText: " + context);
+        FUZZ_CHECK(handed == quillex::Text(quillex::TextId::Overflow),
+                   "HandOverText: " + context());
     } else {
         FUZZ_CHECK(handed.find_first_not_of("0123456789") == handed.npos &&
                        quillex::ReadLeadingNumber(handed) == rounded,
-                   "HandOverText " + handed + ": " + context);
+                   "HandOverText " + handed + ": " + context());
     }
 }
 
 // sign, GetBit and Parity on a result text: its leading integer modulo 2^32.
 void CheckResultCommands(std::string_view text, const BitWidth& width) {
-    const std::string context = "result \"" + Escaped(text) + "\"";
+    const auto context = [&] { return "result \"" + Escaped(text) + "\""; };
     const std::int32_t number = quillex::ReadLeadingIntegerModulo32(text);
     // Below 2^63 strtoll reads the same number, before it is cut to 32 bits.
     const std::string terminated(text);
@@ -278,23 +280,23 @@ void CheckResultCommands(std::string_view text, const BitWidth& width) {
     const long long wide = std::strtoll(terminated.c_str(), nullptr, 10);
     if (errno != ERANGE) {
         FUZZ_CHECK(number == static_cast<std::int32_t>(static_cast<std::uint32_t>(wide)),
-                   "ReadLeadingIntegerModulo32: " + context);
+                   "ReadLeadingIntegerModulo32: " + context());
     }
     const auto sign = quillex::SignText(text, width);
     const auto bit = quillex::GetBitText(text);
     const auto parity = quillex::ParityText(text);
     if (number == 0) {
-        FUZZ_CHECK(!sign && !bit && !parity, context);
+        FUZZ_CHECK(!sign && !bit && !parity, context());
         return;
     }
     const auto word = static_cast<std::uint32_t>(number);
     const bool negative = (word >> (width.bits - 1) & 1u) != 0;
-    FUZZ_CHECK(sign && *sign == (negative ? "Negative" : "Positive"), context);
+    FUZZ_CHECK(sign && *sign == (negative ? "Negative" : "Positive"), context());
     const std::uint64_t magnitude =
         number < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(std::int64_t{number})
                    : static_cast<std::uint64_t>(number);
-    FUZZ_CHECK(bit && *bit == std::to_string(std::bit_width(magnitude)) + " Bit Number", context);
-    FUZZ_CHECK(parity && *parity == ((word & 1u) != 0 ? "ODD" : "EVEN"), context);
+    FUZZ_CHECK(bit && *bit == std::to_string(std::bit_width(magnitude)) + " Bit Number", context());
+    FUZZ_CHECK(parity && *parity == ((word & 1u) != 0 ? "ODD" : "EVEN"), context());
 }
 
 // ---- The programmer page ----------------------------------------------------------------
@@ -447,10 +449,11 @@ std::string_view CharactersOf(LogicBase base) {
 // which decide the low 32 bits alone (2^32 divides 2^32, 8^11, 16^8 and 10^32).
 void CheckOperandReading(std::string_view text, LogicBase base) {
     const quillex::OperandReading reading = quillex::ReadOperand(text, base);
-    const std::string context =
-        "operand \"" + Escaped(text) + "\" in base " + std::to_string(quillex::Radix(base));
+    const auto context = [&] {
+        return "operand \"" + Escaped(text) + "\" in base " + std::to_string(quillex::Radix(base));
+    };
     const bool accepted = codec::ValidateDigits(quillex::Radix(base), text).accepted;
-    FUZZ_CHECK(reading.value.has_value() == (accepted || text.empty() || text == "0"), context);
+    FUZZ_CHECK(reading.value.has_value() == (accepted || text.empty() || text == "0"), context());
     if (!reading.value || text.empty() || text == "0") {
         return;
     }
@@ -458,13 +461,13 @@ void CheckOperandReading(std::string_view text, LogicBase base) {
     if (const auto expected = Reference(digits, quillex::Radix(base))) {
         FUZZ_CHECK(
             *reading.value == static_cast<std::int32_t>(static_cast<std::uint32_t>(*expected)),
-            context);
+            context());
     }
     const std::size_t kept = kLowDigits[static_cast<std::size_t>(base)];
     if (digits.size() > kept) {
         const quillex::OperandReading low =
             quillex::ReadOperand(digits.substr(digits.size() - kept), base);
-        FUZZ_CHECK(low.value == reading.value, context);
+        FUZZ_CHECK(low.value == reading.value, context());
     }
 }
 
@@ -476,19 +479,21 @@ std::optional<std::int32_t> ReadBack(std::string_view text, LogicBase base) {
     return quillex::ReadOperand(text, base).value;
 }
 
+// `context` gives the detail of a failed check.
+template <typename Detail>
 void CheckResultShown(const quillex::LogicOperations& page, std::int32_t expected,
-                      const std::string& context) {
+                      const Detail& context) {
     const std::string& output = page.Text(LogicField::Output);
     const LogicBase base = page.Base(LogicField::Output);
-    FUZZ_CHECK(page.OutputTextBase() == base, context);
+    FUZZ_CHECK(page.OutputTextBase() == base, context());
     FUZZ_CHECK(ReadBack(output, base) == expected,
-               "output \"" + output + "\" for " + std::to_string(expected) + ": " + context);
+               "output \"" + output + "\" for " + std::to_string(expected) + ": " + context());
     if (base == LogicBase::Bin) {
-        FUZZ_CHECK(output.size() == 39, context);
+        FUZZ_CHECK(output.size() == 39, context());
     } else if (base == LogicBase::Hex) {
-        FUZZ_CHECK(output.size() == 8, context);
+        FUZZ_CHECK(output.size() == 8, context());
     } else if (base == LogicBase::Dec) {
-        FUZZ_CHECK(output == std::to_string(expected), context);
+        FUZZ_CHECK(output == std::to_string(expected), context());
     }
 }
 
@@ -516,7 +521,6 @@ void LogicStep(quillex::LogicOperations& page, FuzzedDataProvider& provider) {
     constexpr LogicBase kLogicBases[] = {LogicBase::Dec, LogicBase::Bin, LogicBase::Oct,
                                          LogicBase::Hex};
     const LogicField field = provider.PickValueInArray(kFields);
-    std::string context;
     switch (provider.ConsumeIntegralInRange(0, 2)) {
         case 0: {
             const std::string text = TypedText(provider, CharactersOf(page.Base(field)), 300);
@@ -532,17 +536,19 @@ void LogicStep(quillex::LogicOperations& page, FuzzedDataProvider& provider) {
                 page.Text(LogicField::Output).empty() || page.Text(LogicField::Output) == "0"
                     ? std::optional<std::int32_t>(0)
                     : ReadBack(page.Text(LogicField::Output), before);
-            context = "base " + std::to_string(quillex::Radix(base)) + " for field " +
-                      std::to_string(static_cast<int>(field));
+            const auto context = [&] {
+                return "base " + std::to_string(quillex::Radix(base)) + " for field " +
+                       std::to_string(static_cast<int>(field));
+            };
             page.SelectBase(field, base);
-            FUZZ_CHECK(page.Base(field) == base, context);
+            FUZZ_CHECK(page.Base(field) == base, context());
             if (field == LogicField::A) {
-                FUZZ_CHECK(page.Base(LogicField::B) == base, context);
-                FUZZ_CHECK(page.Base(LogicField::Output) == base, context);
+                FUZZ_CHECK(page.Base(LogicField::B) == base, context());
+                FUZZ_CHECK(page.Base(LogicField::Output) == base, context());
                 CheckResultShown(page, 0, context);
             }
             if (field != LogicField::Output) {
-                FUZZ_CHECK(quillex::ReadOperand(page.Text(field), base).value == 0, context);
+                FUZZ_CHECK(quillex::ReadOperand(page.Text(field), base).value == 0, context());
             } else if (shown) {
                 // The output keeps its value in the new base.
                 CheckResultShown(page, *shown, context);
@@ -558,15 +564,17 @@ void LogicStep(quillex::LogicOperations& page, FuzzedDataProvider& provider) {
             CheckOperandReading(page.Text(LogicField::A), page.Base(LogicField::A));
             CheckOperandReading(page.Text(LogicField::B), page.Base(LogicField::B));
             page.Press(op);
-            context = "A \"" + Escaped(page.Text(LogicField::A)) + "\", B \"" +
-                      Escaped(page.Text(LogicField::B)) + "\", op " +
-                      std::to_string(static_cast<int>(op));
+            const auto context = [&] {
+                return "A \"" + Escaped(page.Text(LogicField::A)) + "\", B \"" +
+                       Escaped(page.Text(LogicField::B)) + "\", op " +
+                       std::to_string(static_cast<int>(op));
+            };
             if (a.value && b.value) {
                 CheckResultShown(page, Expected(op, *a.value, *b.value), context);
-                FUZZ_CHECK(page.LastOperation() == op, context);
+                FUZZ_CHECK(page.LastOperation() == op, context());
             } else {
                 FUZZ_CHECK(page.Text(LogicField::Output) == (a.value ? b.report : a.report),
-                           context);
+                           context());
             }
             break;
         }

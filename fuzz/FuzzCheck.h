@@ -93,31 +93,31 @@ inline void CheckPageFollowsDec(const PageTexts& texts, const BitWidth& width, u
     if (v == BaseCodec::kFailureValue) {
         return;
     }
-    const std::string context = Describe(texts, width);
+    const auto context = [&] { return Describe(texts, width); };
     // A negative value shows the bits of its two's complement.
     const double shown = v < 0 ? BaseCodec::LowBits(v, width) : v;
-    FUZZ_CHECK(shown < width.bound, "no overflow shown for a value beyond the width: " + context);
+    FUZZ_CHECK(shown < width.bound, "no overflow shown for a value beyond the width: " + context());
     const double whole = std::floor(shown);
 
     if (!isKept(ProgField::Bin)) {
         const std::string& bin = at(ProgField::Bin);
         const auto bits = static_cast<std::size_t>(width.bits);
-        FUZZ_CHECK(bin.size() == bits + bits / 4 - 1, "Bin not grouped to the width: " + context);
+        FUZZ_CHECK(bin.size() == bits + bits / 4 - 1, "Bin not grouped to the width: " + context());
         for (std::size_t i = 4; i < bin.size(); i += 5) {
-            FUZZ_CHECK(bin[i] == ' ', "Bin groups: " + context);
+            FUZZ_CHECK(bin[i] == ' ', "Bin groups: " + context());
         }
-        FUZZ_CHECK(BaseCodec::ParseInBase(2, bin) == whole, "Bin value: " + context);
+        FUZZ_CHECK(BaseCodec::ParseInBase(2, bin) == whole, "Bin value: " + context());
     }
     if (!isKept(ProgField::Oct)) {
         const std::string& oct = at(ProgField::Oct);
-        FUZZ_CHECK(oct.size() == 1 || oct.front() != '0', "Oct leading zero: " + context);
-        FUZZ_CHECK(BaseCodec::ParseInBase(8, oct) == whole, "Oct value: " + context);
+        FUZZ_CHECK(oct.size() == 1 || oct.front() != '0', "Oct leading zero: " + context());
+        FUZZ_CHECK(BaseCodec::ParseInBase(8, oct) == whole, "Oct value: " + context());
     }
     if (!isKept(ProgField::Hex)) {
         const std::string& hex = at(ProgField::Hex);
         FUZZ_CHECK(hex.size() == static_cast<std::size_t>(width.hexDigits),
-                   "Hex not padded to the width: " + context);
-        FUZZ_CHECK(BaseCodec::ParseInBase(16, hex) == whole, "Hex value: " + context);
+                   "Hex not padded to the width: " + context());
+        FUZZ_CHECK(BaseCodec::ParseInBase(16, hex) == whole, "Hex value: " + context());
     }
     if (!isKept(ProgField::AscII)) {
         // The low four bytes, most significant first, a byte below 31 as '_'; nothing while
@@ -125,13 +125,13 @@ inline void CheckPageFollowsDec(const PageTexts& texts, const BitWidth& width, u
         const std::string& ascii = at(ProgField::AscII);
         const auto word = static_cast<std::uint32_t>(whole);
         if (whole < 16) {
-            FUZZ_CHECK(ascii.empty(), "AscII of a single hex digit: " + context);
+            FUZZ_CHECK(ascii.empty(), "AscII of a single hex digit: " + context());
         } else {
-            FUZZ_CHECK(ascii.size() == 4, "AscII length: " + context);
+            FUZZ_CHECK(ascii.size() == 4, "AscII length: " + context());
             for (std::size_t i = 0; i < 4 && i < ascii.size(); ++i) {
                 const auto byte = static_cast<unsigned char>(word >> (8 * (3 - i)) & 0xFFu);
                 const char expected = byte < 31 ? '_' : static_cast<char>(byte);
-                FUZZ_CHECK(ascii[i] == expected, "AscII character: " + context);
+                FUZZ_CHECK(ascii[i] == expected, "AscII character: " + context());
             }
         }
     }
@@ -140,9 +140,10 @@ inline void CheckPageFollowsDec(const PageTexts& texts, const BitWidth& width, u
         if (truncated >= 1 && truncated <= 3999) {
             FUZZ_CHECK(
                 static_cast<double>(BaseCodec::IntFromRoman(at(ProgField::Roman))) == truncated,
-                "Roman value: " + context);
+                "Roman value: " + context());
         } else {
-            FUZZ_CHECK(at(ProgField::Roman) == Text(TextId::RomanRange), "Roman range: " + context);
+            FUZZ_CHECK(at(ProgField::Roman) == Text(TextId::RomanRange),
+                       "Roman range: " + context());
         }
     }
     // 2's is read-only, so the page always wrote it: the value itself while its sign bit is
@@ -150,7 +151,7 @@ inline void CheckPageFollowsDec(const PageTexts& texts, const BitWidth& width, u
     if (IsWhole(v)) {
         const double low = BaseCodec::LowBits(v, width);
         const double expected = low < width.signBit ? v : low - width.bound;
-        FUZZ_CHECK(ReadLeadingNumber(at(ProgField::Twos)) == expected, "2's value: " + context);
+        FUZZ_CHECK(ReadLeadingNumber(at(ProgField::Twos)) == expected, "2's value: " + context());
     }
 }
 

@@ -85,12 +85,13 @@ std::vector<std::string> WrittenOut(const CommandLine& commandLine, bool withEqu
 }
 
 void CheckParsed(const std::vector<std::string>& arguments, const CommandLine& parsed) {
-    const std::string context = Describe(arguments);
-    FUZZ_CHECK((parsed.action == CommandLine::Action::BadUsage) == !parsed.error.empty(), context);
-    FUZZ_CHECK(!parsed.showBases || parsed.action != CommandLine::Action::Window, context);
+    const auto context = [&] { return Describe(arguments); };
+    FUZZ_CHECK((parsed.action == CommandLine::Action::BadUsage) == !parsed.error.empty(),
+               context());
+    FUZZ_CHECK(!parsed.showBases || parsed.action != CommandLine::Action::Window, context());
     FUZZ_CHECK(!parsed.toggle || (parsed.action != CommandLine::Action::Evaluate &&
                                   parsed.action != CommandLine::Action::Interactive),
-               context);
+               context());
     if (parsed.action != CommandLine::Action::Window &&
         parsed.action != CommandLine::Action::Evaluate &&
         parsed.action != CommandLine::Action::Interactive) {
@@ -101,11 +102,11 @@ void CheckParsed(const std::vector<std::string>& arguments, const CommandLine& p
                    parsed.display.style >= 0 && parsed.display.style <= 3 &&
                    parsed.display.decimals >= 0 && parsed.display.decimals <= 15 &&
                    parsed.display.thousands >= 0 && parsed.display.thousands <= 2,
-               context);
+               context());
     for (const bool withEquals : {false, true}) {
         const std::vector<std::string> written = WrittenOut(parsed, withEquals);
         const CommandLine again = quillex::ParseCommandLine(written);
-        FUZZ_CHECK(Same(parsed, again), context + " written out as " + Describe(written) +
+        FUZZ_CHECK(Same(parsed, again), context() + " written out as " + Describe(written) +
                                             " parses differently: " + again.error);
     }
 }
@@ -169,28 +170,31 @@ Run RunOnce(const CommandLine& commandLine, std::string_view standardInput) {
 
 // The seven labelled fields after a result, checked against their Dec value; the index of the
 // next result line.
+template <typename Detail>
 std::size_t CheckBases(const std::vector<std::string>& lines, std::size_t at,
-                       const quillex::BitWidth& width, const std::string& context) {
+                       const quillex::BitWidth& width, const Detail& context) {
     static constexpr const char* kLabels[] = {
         "Bin: ", "Oct: ", "Dec: ", "Hex: ", "AscII: ", "2's: ", "Roman: "};
     quillex::fuzz::PageTexts texts;
     for (std::size_t i = 0; i < texts.size(); ++i, ++at) {
         const std::string_view label = kLabels[i];
         FUZZ_CHECK(at < lines.size() && lines[at].starts_with(label),
-                   "a field missing after a result: " + context);
+                   "a field missing after a result: " + context());
         texts[i] = quillex::Utf8ToCp1252(std::string_view(lines[at]).substr(label.size()));
     }
     const std::string& dec = texts[static_cast<std::size_t>(quillex::ProgField::Dec)];
     FUZZ_CHECK(dec == quillex::Text(quillex::TextId::Overflow) ||
                    (!dec.empty() && dec.find_first_not_of("0123456789") == std::string::npos),
-               "Dec is no result: " + context);
+               "Dec is no result: " + context());
     quillex::fuzz::CheckPageFollowsDec(texts, width, 0);
     return at;
 }
 
 void CheckEvaluations(const std::vector<std::string>& arguments, const CommandLine& parsed,
                       std::string_view standardInput) {
-    const std::string context = Describe(arguments) + ", input \"" + Escaped(standardInput) + "\"";
+    const auto context = [&] {
+        return Describe(arguments) + ", input \"" + Escaped(standardInput) + "\"";
+    };
     const std::vector<std::string> inputs = Inputs(parsed, standardInput);
     CommandLine plain = parsed;
     plain.showBases = false;
@@ -199,33 +203,33 @@ void CheckEvaluations(const std::vector<std::string>& arguments, const CommandLi
     const Run withoutBases = RunOnce(plain, standardInput);
     const Run withBases = RunOnce(bases, standardInput);
 
-    FUZZ_CHECK(withoutBases.status == 0 || withoutBases.status == 1, context);
-    FUZZ_CHECK(withBases.status == withoutBases.status, context);
+    FUZZ_CHECK(withoutBases.status == 0 || withoutBases.status == 1, context());
+    FUZZ_CHECK(withBases.status == withoutBases.status, context());
     FUZZ_CHECK(withoutBases.lines.size() == inputs.size(),
                std::to_string(withoutBases.lines.size()) + " result lines for " +
-                   std::to_string(inputs.size()) + " inputs: " + context);
+                   std::to_string(inputs.size()) + " inputs: " + context());
     std::size_t cut = 0;
     for (const std::string& input : inputs) {
         cut += quillex::Utf8ToCp1252(input).size() > quillex::kMaxInputLength ? 1 : 0;
     }
     FUZZ_CHECK(withoutBases.errors.size() == cut && withBases.errors == withoutBases.errors,
-               "too-long messages: " + context);
+               "too-long messages: " + context());
     for (const std::string& error : withoutBases.errors) {
-        FUZZ_CHECK(error == quillex::Text(quillex::TextId::InputTooLong), context);
+        FUZZ_CHECK(error == quillex::Text(quillex::TextId::InputTooLong), context());
     }
 
     const quillex::BitWidth width = *quillex::BitWidthFromIndex(parsed.widthIndex);
     std::size_t at = 0;
     for (std::size_t i = 0; i < inputs.size() && i < withoutBases.lines.size(); ++i) {
         FUZZ_CHECK(at < withBases.lines.size() && withBases.lines[at] == withoutBases.lines[i],
-                   "--bases changed result " + std::to_string(i) + ": " + context);
+                   "--bases changed result " + std::to_string(i) + ": " + context());
         ++at;
         // An empty input gives no result for the page.
         if (!quillex::Utf8ToCp1252(inputs[i]).empty()) {
             at = CheckBases(withBases.lines, at, width, context);
         }
     }
-    FUZZ_CHECK(at == withBases.lines.size(), "more lines with --bases: " + context);
+    FUZZ_CHECK(at == withBases.lines.size(), "more lines with --bases: " + context());
 }
 
 void CheckInteractive(const CommandLine& parsed, std::string_view standardInput) {

@@ -86,23 +86,38 @@ bool Increment(std::string& digits) {
 
 // Every finite double is a multiple of 2^-1074 with at most 767 significant digits, so these
 // precisions make the C library write the exact value, and rounding it here by its next digit
-// rounds exact halves away from zero.
-std::string ExpectedFixed(double v, int decimals) {
-    std::vector<char> buffer(1 + 309 + 1 + 1074 + 1);
-    std::snprintf(buffer.data(), buffer.size(), "%.1074f", v);
-    std::string_view exact(buffer.data());
-    const bool negative = exact.front() == '-';
-    if (negative) {
-        exact.remove_prefix(1);
-    }
-    const std::size_t point = exact.find('.');
+// rounds exact halves away from zero. Both expansions are written once for each value; every
+// expected text is a rounding of one of them.
+struct Exact {
+    bool negative = false;
+    std::array<char, 1 + 309 + 1 + 1074 + 1> fixed{};  // 1074 decimals, without the sign
+    std::array<char, 800> scientific{};                // 780 decimals, without the sign
+    std::string_view digits;                           // of scientific, without the point
+    int exponent = 0;                                  // of the first significant digit
+};
+
+void Expand(double v, Exact& out) {
+    out.negative = std::signbit(v);
+    std::snprintf(out.fixed.data(), out.fixed.size(), "%.1074f", std::fabs(v));
+    std::snprintf(out.scientific.data(), out.scientific.size(), "%.780e", std::fabs(v));
+    // The point after the first digit goes, so that the digits are one run.
+    char* text = out.scientific.data();
+    const std::size_t e = std::string_view(text).find('e');
+    out.exponent = std::atoi(text + e + 1);
+    std::memmove(text + 1, text + 2, e - 2);
+    out.digits = std::string_view(text, e - 1);
+}
+
+std::string ExpectedFixed(const Exact& exact, int decimals) {
+    const std::string_view text(exact.fixed.data());
+    const std::size_t point = text.find('.');
     const auto kept = static_cast<std::size_t>(decimals);
-    std::string digits(exact.substr(0, point));
-    digits += exact.substr(point + 1, kept);
-    if (exact[point + 1 + kept] >= '5') {
+    std::string digits(text.substr(0, point));
+    digits += text.substr(point + 1, kept);
+    if (text[point + 1 + kept] >= '5') {
         Increment(digits);
     }
-    std::string out = negative ? "-" : "";
+    std::string out = exact.negative ? "-" : "";
     out += digits.substr(0, digits.size() - kept);
     if (kept > 0) {
         out += '.';
@@ -117,26 +132,11 @@ struct Scientific {
     int exponent = 0;
 };
 
-Scientific ExpectedScientific(double v, int decimals) {
-    std::array<char, 800> buffer{};
-    std::snprintf(buffer.data(), buffer.size(), "%.780e", v);
-    std::string_view exact(buffer.data());
-    Scientific out;
-    out.negative = exact.front() == '-';
-    if (out.negative) {
-        exact.remove_prefix(1);
-    }
-    const std::size_t e = exact.find('e');
-    std::string all;
-    for (const char c : exact.substr(0, e)) {
-        if (c != '.') {
-            all += c;
-        }
-    }
-    out.exponent = std::atoi(std::string(exact.substr(e + 1)).c_str());
+Scientific ExpectedScientific(const Exact& exact, int decimals) {
+    Scientific out{exact.negative, {}, exact.exponent};
     const auto kept = static_cast<std::size_t>(decimals) + 1;
-    out.digits = all.substr(0, kept);
-    if (all[kept] >= '5' && Increment(out.digits)) {
+    out.digits = std::string(exact.digits.substr(0, kept));
+    if (exact.digits[kept] >= '5' && Increment(out.digits)) {
         out.digits.pop_back();  // 9.99 became 10.00: one digit less, one exponent more
         ++out.exponent;
     }
@@ -150,8 +150,8 @@ std::string ExponentText(int exponent, bool upper) {
     return text;
 }
 
-std::string ExpectedExponent(double v, int decimals, bool upper) {
-    const Scientific s = ExpectedScientific(v, decimals);
+std::string ExpectedExponent(const Exact& exact, int decimals, bool upper) {
+    const Scientific s = ExpectedScientific(exact, decimals);
     std::string out = s.negative ? "-" : "";
     out += s.digits[0];
     if (decimals > 0) {
@@ -175,12 +175,12 @@ void StripZeros(std::string& text) {
 
 // The %G rule: the exponent X of the rounded scientific form picks fixed notation with
 // P - 1 - X decimals when -4 <= X < P, else scientific; trailing zeros go.
-std::string ExpectedGeneral(double v, int precision) {
+std::string ExpectedGeneral(double v, const Exact& exact, int precision) {
     const int p = std::max(precision, 1);
     if (v == 0) {
         return std::signbit(v) ? "-0" : "0";
     }
-    const Scientific s = ExpectedScientific(v, p - 1);
+    const Scientific s = ExpectedScientific(exact, p - 1);
     if (s.exponent < -4 || s.exponent >= p) {
         std::string mantissa = s.negative ? "-" : "";
         mantissa += s.digits[0];
@@ -189,7 +189,7 @@ std::string ExpectedGeneral(double v, int precision) {
         StripZeros(mantissa);
         return mantissa + ExponentText(s.exponent, true);
     }
-    std::string fixed = ExpectedFixed(v, p - 1 - s.exponent);
+    std::string fixed = ExpectedFixed(exact, p - 1 - s.exponent);
     StripZeros(fixed);
     return fixed;
 }
@@ -212,29 +212,35 @@ void CheckNumberTexts(double v, unsigned selector) {
         FUZZ_CHECK(quillex::FormatGeneral(v, 14) == expected, Describe(v));
         return;
     }
-    const std::string context = Describe(v) + " decimals " + std::to_string(decimals) +
-                                " precision " + std::to_string(precision);
+    Exact exact;
+    Expand(v, exact);
+    const auto context = [&] {
+        return Describe(v) + " decimals " + std::to_string(decimals) + " precision " +
+               std::to_string(precision);
+    };
     if (decimals >= 0 && decimals <= kCheckedDecimals) {
-        FUZZ_CHECK(fixed == ExpectedFixed(v, decimals),
-                   context + ": fixed " + fixed + ", expected " + ExpectedFixed(v, decimals));
-        FUZZ_CHECK(exponent == ExpectedExponent(v, decimals, upper),
-                   context + ": exponent " + exponent + ", expected " +
-                       ExpectedExponent(v, decimals, upper));
+        const std::string expectedFixed = ExpectedFixed(exact, decimals);
+        FUZZ_CHECK(fixed == expectedFixed,
+                   context() + ": fixed " + fixed + ", expected " + expectedFixed);
+        const std::string expectedExponent = ExpectedExponent(exact, decimals, upper);
+        FUZZ_CHECK(exponent == expectedExponent,
+                   context() + ": exponent " + exponent + ", expected " + expectedExponent);
     }
     if (precision >= 0 && precision <= kCheckedDecimals + 1) {
-        FUZZ_CHECK(
-            general == ExpectedGeneral(v, precision),
-            context + ": general " + general + ", expected " + ExpectedGeneral(v, precision));
+        const std::string expectedGeneral = ExpectedGeneral(v, exact, precision);
+        FUZZ_CHECK(general == expectedGeneral,
+                   context() + ": general " + general + ", expected " + expectedGeneral);
     }
     for (const int p : {14, 15}) {
         const std::string text = quillex::FormatGeneral(v, p);
-        FUZZ_CHECK(text == ExpectedGeneral(v, p), Describe(v) + " %." + std::to_string(p) + "G: " +
-                                                      text + ", expected " + ExpectedGeneral(v, p));
+        const std::string expected = ExpectedGeneral(v, exact, p);
+        FUZZ_CHECK(text == expected, Describe(v) + " %." + std::to_string(p) + "G: " + text +
+                                         ", expected " + expected);
     }
     // Seventeen significant digits identify every double.
-    const std::string exact = quillex::FormatExponent(v, 16);
-    FUZZ_CHECK(SameValue(quillex::ReadLeadingNumber(exact), v),
-               Describe(v) + " read back from " + exact);
+    const std::string exact17 = quillex::FormatExponent(v, 16);
+    FUZZ_CHECK(SameValue(quillex::ReadLeadingNumber(exact17), v),
+               Describe(v) + " read back from " + exact17);
 }
 
 void CheckReaders(std::string_view text) {

@@ -69,11 +69,15 @@ quillex_build() {
 }
 
 # quillex_fuzz TARGET SECONDS FOLDER [LIBFUZZER-FLAG...]: runs a fuzz target of build-fuzz/ for
-# that many seconds. Its seeds are fuzz/corpus-NAME and its dictionary fuzz/NAME.dict when they
-# exist, NAME being the target without "fuzz_" and with "-" for "_" (fuzz_command_line reads
+# that many seconds. Its seeds are fuzz/corpus-NAME, its dictionary fuzz/NAME.dict and its own
+# options fuzz/NAME.options ("name = value" lines under "[libfuzzer]") when they exist, NAME
+# being the target without "fuzz_" and with "-" for "_" (fuzz_command_line reads
 # fuzz/corpus-command-line). New inputs go to FOLDER/corpus and the input of a failure to
-# FOLDER/artifacts; both are kept, so a later run goes on from where this one stopped.
+# FOLDER/artifacts; both are kept, so a later run goes on from where this one stopped. The run's
+# output goes to FOLDER/fuzz.log as well, and a last line tells how many inputs it executed.
 quillex_fuzz() {
+    local -
+    set -o pipefail
     local target=$1 seconds=$2 folder=$3
     shift 3
     local name=${target#fuzz_}
@@ -83,10 +87,33 @@ quillex_fuzz() {
     if [ -f "$QUILLEX_ROOT/fuzz/$name.dict" ]; then
         flags+=(-dict="$QUILLEX_ROOT/fuzz/$name.dict")
     fi
+    # After the defaults, which they override.
+    local option value
+    if [ -f "$QUILLEX_ROOT/fuzz/$name.options" ]; then
+        while IFS='= ' read -r option value; do
+            if [[ -n $option && $option != [\[#]* ]]; then
+                flags+=("-$option=$value")
+            fi
+        done <"$QUILLEX_ROOT/fuzz/$name.options"
+    fi
     local corpora=("$folder/corpus")
     if [ -d "$QUILLEX_ROOT/fuzz/corpus-$name" ]; then
         corpora+=("$QUILLEX_ROOT/fuzz/corpus-$name")
     fi
     mkdir -p "$folder/corpus" "$folder/artifacts"
-    "$QUILLEX_ROOT/build-fuzz/fuzz/$target" "${flags[@]}" "$@" "${corpora[@]}"
+    local status=0
+    "$QUILLEX_ROOT/build-fuzz/fuzz/$target" "${flags[@]}" "$@" "${corpora[@]}" 2>&1 |
+        tee "$folder/fuzz.log" || status=$?
+    quillex_fuzz_summary "$target" "$seconds" "$folder"
+    return "$status"
+}
+
+# quillex_fuzz_summary TARGET SECONDS FOLDER: the line that tells how many inputs the run of
+# quillex_fuzz in FOLDER executed, from libFuzzer's final statistics in its log.
+quillex_fuzz_summary() {
+    local target=$1 seconds=$2 folder=$3 runs rate
+    runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$folder/fuzz.log" | tail -n 1)
+    rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$folder/fuzz.log" | tail -n 1)
+    printf '%s: %s inputs executed in %s s, %s per second\n' \
+        "$target" "${runs:-no count of}" "$seconds" "${rate:-?}"
 }

@@ -81,7 +81,8 @@ HandOverResult Converse(int fd, const sockaddr_un& address, std::string_view lin
     // The answer says the running instance has taken the command, which is not lost when this
     // process ends at once.
     std::string answer;
-    while (answer.find('\n') == std::string::npos && answer.size() < kMaxCommandLength) {
+    AnswerVerdict verdict = AnswerVerdict::Pending;
+    while ((verdict = ReadAnswer(answer)) == AnswerVerdict::Pending) {
         char buffer[16];
         const ssize_t got = recv(fd, buffer, sizeof buffer, 0);
         if (got > 0) {
@@ -91,7 +92,7 @@ HandOverResult Converse(int fd, const sockaddr_un& address, std::string_view lin
             return HandOverResult::NoAnswer;
         }
     }
-    return answer.starts_with(kCommandDone) ? HandOverResult::Answered : HandOverResult::NoAnswer;
+    return verdict == AnswerVerdict::Taken ? HandOverResult::Answered : HandOverResult::NoAnswer;
 }
 
 // Opens the note at `path` with `flags`: -1, and `problem` says why, unless it is a file of

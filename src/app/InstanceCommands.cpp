@@ -30,6 +30,16 @@ std::string_view CommandAnswer(InstanceCommand command) {
     return command == InstanceCommand::Unknown ? "unknown\n" : kCommandDone;
 }
 
+AnswerVerdict ReadAnswer(std::string_view received) {
+    const std::size_t end = received.find('\n');
+    if (end == std::string_view::npos) {
+        return received.size() < kMaxCommandLength ? AnswerVerdict::Pending
+                                                   : AnswerVerdict::Refused;
+    }
+    return received.substr(0, end + 1) == kCommandDone ? AnswerVerdict::Taken
+                                                       : AnswerVerdict::Refused;
+}
+
 bool CommandReader::Read(std::string_view bytes) {
     if (tooLong_ || command_ || bytes.empty()) {
         return !tooLong_ && !command_;

@@ -25,6 +25,12 @@ std::string_view CommandText(InstanceCommand command);
 std::string_view CommandAnswer(InstanceCommand command);
 inline constexpr std::string_view kCommandDone = "ok\n";
 
+// What a later start makes of the running instance's answer from the bytes that have come so
+// far: Pending until its first line has ended, or the longest line has come without an end;
+// then Taken when that line is "ok", Refused when it is anything else.
+enum class AnswerVerdict { Pending, Taken, Refused };
+AnswerVerdict ReadAnswer(std::string_view received);
+
 class CommandReader {
 public:
     // Reads the next bytes of a client, in whatever pieces they arrive, until the line of its

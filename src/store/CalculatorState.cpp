@@ -1,6 +1,7 @@
 #include "store/CalculatorState.h"
 
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "store/CalcSettingsFrom.h"
@@ -70,6 +71,13 @@ QString KeptInput(const QString& input) {
         end += pair ? 2 : 1;
     }
     return input.left(end);
+}
+
+QString PastedInput(const QString& pasted) {
+    const QByteArray utf8 = pasted.toUtf8();
+    return FromCp1252(PastedTextToCp1252(
+        std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())),
+        kMaxInputLength + 1));
 }
 
 }  // namespace quillex

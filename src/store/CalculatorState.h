@@ -86,4 +86,10 @@ private:
 // counts as one character, as it does in the code page.
 QString KeptInput(const QString& input);
 
+// What a paste or a drop brings into the expression field: its text as the engine reads it
+// (PastedTextToCp1252), every character one of the code page, and no more of it than can
+// count. One character beyond the input limit still brings the too-long message and the same
+// cut, and the field never has to lay out a huge text first.
+QString PastedInput(const QString& pasted);
+
 }  // namespace quillex

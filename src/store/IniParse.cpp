@@ -35,9 +35,11 @@ bool IsLineSpace(char c) {
 // One logical line from `pos` on: leading blanks and comment lines skipped; it ends at a line
 // break outside quotes (a backslash carries it over the break) or at a ';' outside quotes.
 // `equals` is the first '=' outside quotes, or -1. False at the end of the text.
-bool ReadLine(QByteArrayView data, qsizetype& pos, qsizetype& start, qsizetype& length,
+bool ReadLine(QByteArrayView text, qsizetype& pos, qsizetype& start, qsizetype& length,
               qsizetype& equals) {
-    const qsizetype size = data.size();
+    // The bytes themselves: this loop runs over every byte of the file, twice.
+    const char* const data = text.data();
+    const qsizetype size = text.size();
     bool inQuotes = false;
     equals = -1;
     start = pos;
@@ -93,6 +95,9 @@ bool ReadLine(QByteArrayView data, qsizetype& pos, qsizetype& start, qsizetype& 
 // A name: '\' stands for '/', %XX and %UXXXX for the character of that code.
 QString UnescapedName(QByteArrayView name) {
     const QString decoded = QString::fromUtf8(name);
+    if (!name.contains('\\') && !name.contains('%')) {
+        return decoded;
+    }
     QString result;
     qsizetype i = 0;
     while (i < decoded.size()) {
@@ -125,6 +130,9 @@ QString UnescapedName(QByteArrayView name) {
 
 // A name as QSettings looks it up: no '/' at either end, and none doubled.
 QString NormalisedName(const QString& name) {
+    if (!name.startsWith(u'/') && !name.endsWith(u'/') && !name.contains(QLatin1String("//"))) {
+        return name;
+    }
     QString result;
     result.reserve(name.size());
     for (const QChar c : name) {
@@ -146,12 +154,25 @@ void ChopTrailingSpaces(QString& text, qsizetype limit) {
     text.truncate(n);
 }
 
-// A value's text: quotes, escapes and UTF-8 undone; unquoted commas separate list items.
-QStringList UnescapedItems(QByteArrayView text) {
+QString ValueText(const QString& s);
+
+// A value's text: quotes, escapes and UTF-8 undone; unquoted commas separate list items, each
+// read by ValueText and joined again with ','.
+QString UnescapedValue(QByteArrayView text) {
     static constexpr char kEscapes[][2] = {{'a', '\a'}, {'b', '\b'},  {'f', '\f'}, {'n', '\n'},
                                            {'r', '\r'}, {'t', '\t'},  {'v', '\v'}, {'"', '"'},
                                            {'?', '?'},  {'\'', '\''}, {'\\', '\\'}};
-    QStringList items;
+    QString value;
+    bool firstItem = true;
+    const auto take = [&](const QString& item) {
+        if (firstItem) {
+            value = ValueText(item);
+            firstItem = false;
+        } else {
+            value += u',';
+            value += ValueText(item);
+        }
+    };
     QString item;
     bool inQuotes = false;
     bool quoted = false;  // the current item had quotes: its trailing blanks stay
@@ -235,7 +256,7 @@ QStringList UnescapedItems(QByteArrayView text) {
             if (!quoted) {
                 ChopTrailingSpaces(item, chopLimit);
             }
-            items.append(item);
+            take(item);
             item.clear();
             quoted = false;
             ++i;
@@ -246,15 +267,20 @@ QStringList UnescapedItems(QByteArrayView text) {
             while (j < text.size() && text[j] != '\\' && text[j] != '"' && text[j] != ',') {
                 ++j;
             }
-            item += fromUtf8(text.sliced(i, j - i));
+            // Decoded straight into the item, which the decoder's own text would only be
+            // copied to.
+            const qsizetype at = item.size();
+            item.resize(at + fromUtf8.requiredSpace(j - i));
+            const QChar* end = fromUtf8.appendToBuffer(item.data() + at, text.sliced(i, j - i));
+            item.truncate(end - item.constData());
             i = j;
         }
     }
     if (!quoted && !cutShort) {
         ChopTrailingSpaces(item, chopLimit);
     }
-    items.append(item);
-    return items;
+    take(item);
+    return value;
 }
 
 // The text of a value as QSettings hands it over and the settings read it: the '@' forms of
@@ -347,15 +373,11 @@ IniValues ParseIni(const QByteArray& file) {
             }
             const QByteArrayView line = text.sliced(start, length);
             const qsizetype at = equals - start;
-            QStringList items = UnescapedItems(line.sliced(at + 1));
-            for (QString& item : items) {
-                item = ValueText(item);
-            }
             // A value without a name is none.
             const QString name =
                 NormalisedName(lines.key() + UnescapedName(line.first(at).trimmed()));
             if (!name.isEmpty()) {
-                values.insert(name, items.join(u','));
+                values.insert(name, UnescapedValue(line.sliced(at + 1)));
             }
         }
     }

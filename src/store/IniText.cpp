@@ -2,6 +2,9 @@
 
 #include <QStringEncoder>
 
+#include <algorithm>
+#include <vector>
+
 namespace quillex {
 namespace {
 
@@ -16,7 +19,7 @@ void AppendHex(QByteArray& out, const char* prefix, unsigned value, int width) {
 
 // A section or value name: letters, digits and "_-." as they are, '/' as '\', any other
 // character as %XX or %UXXXX.
-void AppendName(QByteArray& out, const QString& name) {
+void AppendName(QByteArray& out, QStringView name) {
     for (const QChar qc : name) {
         const char16_t c = qc.unicode();
         if (c == u'/') {
@@ -44,10 +47,35 @@ void AppendValue(QByteArray& out, QString text) {
     const qsizetype start = out.size();
     bool needsQuotes = false;
     bool escapeNextIfHex = false;  // after a numeric escape, a hex digit would extend it
+    // The characters that go out as UTF-8 are encoded a run at a time; the encoder keeps a
+    // surrogate across runs, so a pair split by an escape still encodes as one character.
     QStringEncoder toUtf8(QStringEncoder::Utf8);
-    for (const QChar qc : text) {
-        const char16_t c = qc.unicode();
+    qsizetype run = 0;
+    qsizetype runLength = 0;
+    const auto endRun = [&] {
+        if (runLength > 0) {
+            const qsizetype at = out.size();
+            out.resize(at + toUtf8.requiredSpace(runLength));
+            const char* end =
+                toUtf8.appendToBuffer(out.data() + at, QStringView(text).sliced(run, runLength));
+            out.truncate(end - out.constData());
+            runLength = 0;
+        }
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
         needsQuotes = needsQuotes || c == u';' || c == u',' || c == u'=';
+        const bool plain =
+            !(escapeNextIfHex && IsHexDigit(c)) && c > 0x1F && c != u'"' && c != u'\\';
+        if (plain) {
+            if (runLength == 0) {
+                run = i;
+            }
+            ++runLength;
+            escapeNextIfHex = false;
+            continue;
+        }
+        endRun();
         if (escapeNextIfHex && IsHexDigit(c)) {
             out += "\\x" + QByteArray::number(c, 16);
             continue;
@@ -85,14 +113,11 @@ void AppendValue(QByteArray& out, QString text) {
                 out += static_cast<char>(c);
                 break;
             default:
-                if (c <= 0x1F) {
-                    out += "\\x" + QByteArray::number(c, 16);
-                    escapeNextIfHex = true;
-                } else {
-                    out += QByteArray(toUtf8(qc));
-                }
+                out += "\\x" + QByteArray::number(c, 16);
+                escapeNextIfHex = true;
         }
     }
+    endRun();
     if (needsQuotes || (start < out.size() && (out.at(start) == ' ' || out.back() == ' '))) {
         out.insert(start, '"');
         out += '"';
@@ -102,33 +127,52 @@ void AppendValue(QByteArray& out, QString text) {
 }  // namespace
 
 QByteArray IniText(const IniValues& values) {
-    // By section, the general one (no name) first.
-    QMap<QString, QMap<QString, QString>> sections;
+    // By section, the general one (no name) first, and within each by name. Of two values
+    // that land on the same section and name the later one stands.
+    struct Entry {
+        QStringView section;
+        QStringView name;
+        const QString* value;
+    };
+    std::vector<Entry> entries;
+    entries.reserve(static_cast<std::size_t>(values.size()));
     for (auto value = values.cbegin(); value != values.cend(); ++value) {
-        const qsizetype slash = value.key().indexOf(u'/');
-        const QString section = slash < 0 ? QString() : value.key().left(slash);
-        sections[section].insert(slash < 0 ? value.key() : value.key().mid(slash + 1),
-                                 value.value());
+        const QStringView key(value.key());
+        const qsizetype slash = key.indexOf(u'/');
+        entries.push_back(slash < 0
+                              ? Entry{QStringView(), key, &value.value()}
+                              : Entry{key.first(slash), key.sliced(slash + 1), &value.value()});
     }
+    const auto before = [](const Entry& a, const Entry& b) {
+        const int section = a.section.compare(b.section);
+        return section != 0 ? section < 0 : a.name.compare(b.name) < 0;
+    };
+    std::stable_sort(entries.begin(), entries.end(), before);
     QByteArray out;
-    for (auto section = sections.cbegin(); section != sections.cend(); ++section) {
-        if (!out.isEmpty()) {
-            out += '\n';
+    const Entry* written = nullptr;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const Entry& entry = entries[i];
+        if (i + 1 < entries.size() && !before(entry, entries[i + 1])) {
+            continue;
         }
-        QByteArray name;
-        AppendName(name, section.key());
-        if (name.isEmpty()) {
-            name = "General";
-        } else if (name.compare("general", Qt::CaseInsensitive) == 0) {
-            name = "%General";
+        if (written == nullptr || written->section != entry.section) {
+            if (!out.isEmpty()) {
+                out += '\n';
+            }
+            QByteArray name;
+            AppendName(name, entry.section);
+            if (name.isEmpty()) {
+                name = "General";
+            } else if (name.compare("general", Qt::CaseInsensitive) == 0) {
+                name = "%General";
+            }
+            out += '[' + name + "]\n";
         }
-        out += '[' + name + "]\n";
-        for (auto value = section->cbegin(); value != section->cend(); ++value) {
-            AppendName(out, value.key());
-            out += '=';
-            AppendValue(out, value.value());
-            out += '\n';
-        }
+        AppendName(out, entry.name);
+        out += '=';
+        AppendValue(out, *entry.value);
+        out += '\n';
+        written = &entry;
     }
     return out;
 }

@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 
+#include <array>
+#include <iterator>
 #include <string_view>
 #include <type_traits>
 
@@ -122,6 +124,18 @@ constexpr SettingField kSettingFields[] = {
     Field<&Settings::englishTipTimeStamp>("Tip.en/TimeStamp"),
 };
 
+// The names as the keys of the stored values, made once.
+const std::array<QString, std::size(kSettingFields)>& FieldKeys() {
+    static const auto keys = [] {
+        std::array<QString, std::size(kSettingFields)> names;
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            names[i] = QString::fromLatin1(kSettingFields[i].name);
+        }
+        return names;
+    }();
+    return keys;
+}
+
 }  // namespace
 
 std::span<const SettingField> SettingFields() {
@@ -129,8 +143,9 @@ std::span<const SettingField> SettingFields() {
 }
 
 void LoadSettings(const IniValues& stored, Settings& settings) {
-    for (const SettingField& field : SettingFields()) {
-        const auto text = stored.constFind(QString::fromLatin1(field.name));
+    for (std::size_t i = 0; i < std::size(kSettingFields); ++i) {
+        const SettingField& field = kSettingFields[i];
+        const auto text = stored.constFind(FieldKeys()[i]);
         if (field.read != nullptr && text != stored.cend()) {
             field.read(settings, *text);
         }
@@ -138,9 +153,9 @@ void LoadSettings(const IniValues& stored, Settings& settings) {
 }
 
 void SaveSettings(IniValues& stored, const Settings& settings) {
-    for (const SettingField& field : SettingFields()) {
-        if (const std::optional<QString> text = field.write(settings)) {
-            stored.insert(QString::fromLatin1(field.name), *text);
+    for (std::size_t i = 0; i < std::size(kSettingFields); ++i) {
+        if (const std::optional<QString> text = kSettingFields[i].write(settings)) {
+            stored.insert(FieldKeys()[i], *text);
         }
     }
 }

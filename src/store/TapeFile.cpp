@@ -8,6 +8,7 @@
 #include <QDir>
 
 #include <algorithm>
+#include <cstring>
 
 namespace quillex {
 namespace {
@@ -36,13 +37,13 @@ void EncodeField(const QString& text, char* field) {
 }
 
 QString DecodeField(const char* field) {
-    const char* end = std::find(field, field + kTapeTextLimit, '\0');
-    QString text;
-    text.reserve(end - field);
+    const void* nul = std::memchr(field, '\0', kTapeTextLimit);
+    const char* end = nul != nullptr ? static_cast<const char*>(nul) : field + kTapeTextLimit;
+    QString text(end - field, Qt::Uninitialized);
+    QChar* out = text.data();
     for (const char* p = field; p != end; ++p) {
         // Every position of the code page lies in the Basic Multilingual Plane.
-        text.append(
-            QChar(static_cast<char16_t>(Cp1252ToCodePoint(static_cast<unsigned char>(*p)))));
+        *out++ = QChar(static_cast<char16_t>(Cp1252ToCodePoint(static_cast<unsigned char>(*p))));
     }
     return text;
 }

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <string_view>
 
 #include "store/QtCp1252.h"
@@ -38,36 +39,42 @@ TipFile::Opened TipFile::Open(const QString& path, TipPosition& stored) {
     if (fd < 0) {
         return Opened::Missing;
     }
-    if (!file_.open(fd, QIODevice::ReadOnly | QIODevice::Text, QFileDevice::AutoCloseHandle)) {
+    if (!file_.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         CloseFile(fd);
         return Opened::Missing;
     }
-    const QString stamp = CalendarText(QFileInfo(path).lastModified().toLocalTime());
+    return GoToStoredTip(file_, CalendarText(QFileInfo(path).lastModified().toLocalTime()),
+                         stored);
+}
+
+QString TipFile::ReadNextTip(bool* seekFailed) {
+    return file_.isOpen() ? ReadTip(file_, seekFailed) : QString();
+}
+
+TipFile::Opened GoToStoredTip(QIODevice& device, const QString& stamp, TipPosition& stored) {
     if (stamp != stored.timeStamp) {
         stored.timeStamp = stamp;
         stored.filePos = 0;
     }
-    // A position beyond the end reads nothing and so leads to the first tip.
-    if (stored.filePos < 0 || !file_.seek(stored.filePos)) {
-        return Opened::SeekFailed;
+    // A position beyond the end reads nothing and so leads to the first tip; the device goes
+    // to its end, since a file may go past it but a buffer may not.
+    if (stored.filePos < 0 || !device.seek(std::min(stored.filePos, device.size()))) {
+        return TipFile::Opened::SeekFailed;
     }
-    return Opened::Ready;
+    return TipFile::Opened::Ready;
 }
 
-QString TipFile::ReadNextTip(bool* seekFailed) {
-    if (!file_.isOpen()) {
-        return QString();
-    }
+QString ReadTip(QIODevice& device, bool* seekFailed) {
     // A file without any tip is read round once, not for ever.
     bool wrapped = false;
     for (;;) {
-        const QByteArray line = file_.readLine(kMaxTipLength + 1);
+        QByteArray line = device.readLine(TipFile::kMaxTipLength + 1);
         if (line.isEmpty()) {
             if (wrapped) {
                 return QString();
             }
             wrapped = true;
-            if (!file_.seek(0)) {
+            if (!device.seek(0)) {
                 if (seekFailed != nullptr) {
                     *seekFailed = true;
                 }
@@ -75,6 +82,9 @@ QString TipFile::ReadNextTip(bool* seekFailed) {
             }
             continue;
         }
+        // Not Qt's text mode: a file then drops the carriage returns of the first line it reads
+        // after a seek and keeps those of the following lines.
+        line.replace("\r", "");
         if (IsTip(line)) {
             // The file is 8-bit text in code page 1252, as the other data files are, so that
             // the limit counts characters and no character is ever cut in two.

@@ -1,11 +1,12 @@
 // The tip file: one tip per line, read one tip at each start from where the last start
 // stopped, and from the first tip again once the file has been replaced. Lines that start
 // with a blank, a tab or ";" and empty lines are no tips. The file is 8-bit text in code
-// page 1252.
+// page 1252; a carriage return is no character of a tip, so lines may end in "\r\n".
 #pragma once
 
 #include <QDateTime>
 #include <QFile>
+#include <QIODevice>
 #include <QString>
 
 namespace quillex {
@@ -37,6 +38,15 @@ public:
 private:
     QFile file_;
 };
+
+// The reading of a tip file once it is open, on any device opened for reading (not as text),
+// so that the tips read the same from a file and from memory.
+//
+// Goes to the stored position, or to the start when `stamp`, the file's time stamp, differs
+// from the stored one, which then takes it.
+TipFile::Opened GoToStoredTip(QIODevice& device, const QString& stamp, TipPosition& stored);
+// The next tip, as TipFile::ReadNextTip.
+QString ReadTip(QIODevice& device, bool* seekFailed = nullptr);
 
 // A time as the 24-character calendar text "Wed Jan  2 02:03:55 1980", in English whatever
 // the locale.

@@ -1,5 +1,6 @@
 #include "text/Cp1252.h"
 
+#include <algorithm>
 #include <array>
 
 namespace quillex {
@@ -92,10 +93,15 @@ char TypedForTypographic(char32_t cp) {
 }  // namespace
 
 char32_t Cp1252ToCodePoint(unsigned char byte) {
-    if (byte >= 0x80 && byte < 0xA0) {
-        return kHighControls[byte - 0x80];
-    }
-    return byte;
+    // A table of all 256, so that decoding a text takes no comparison per byte.
+    static constexpr std::array<char32_t, 256> kCodePoints = [] {
+        std::array<char32_t, 256> table{};
+        for (std::size_t i = 0; i < table.size(); ++i) {
+            table[i] = i >= 0x80 && i < 0xA0 ? kHighControls[i - 0x80] : static_cast<char32_t>(i);
+        }
+        return table;
+    }();
+    return kCodePoints[byte];
 }
 
 std::optional<unsigned char> CodePointToCp1252(char32_t codePoint) {
@@ -122,11 +128,11 @@ std::string Utf8ToCp1252(std::string_view utf8, char replacement) {
     return out;
 }
 
-std::string PastedTextToCp1252(std::string_view utf8) {
+std::string PastedTextToCp1252(std::string_view utf8, std::size_t limit) {
     std::string out;
-    out.reserve(utf8.size());
+    out.reserve(std::min(utf8.size(), limit));
     std::size_t i = 0;
-    while (i < utf8.size()) {
+    while (i < utf8.size() && out.size() < limit) {
         const std::optional<char32_t> cp = DecodeUtf8(utf8, i);
         if (!cp) {
             continue;

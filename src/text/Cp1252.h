@@ -21,7 +21,8 @@ std::string Cp1252ToUtf8(std::string_view text);
 
 // Pasted or dropped text as the engine reads it: multiplication signs and middle dots become
 // "*", the division sign "/", the minus sign and the dashes "-", no-break and thin spaces
-// blanks; other characters outside the code page and invalid bytes are left out.
-std::string PastedTextToCp1252(std::string_view utf8);
+// blanks; other characters outside the code page and invalid bytes are left out. Reading stops
+// at `limit` characters.
+std::string PastedTextToCp1252(std::string_view utf8, std::size_t limit = std::string::npos);
 
 }  // namespace quillex

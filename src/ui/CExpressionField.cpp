@@ -5,13 +5,7 @@
 #include <QMimeData>
 #include <QTextCursor>
 
-#include <algorithm>
-#include <string>
-#include <string_view>
-
-#include "engine/Calculation.h"
-#include "store/QtCp1252.h"
-#include "text/Cp1252.h"
+#include "store/CalculatorState.h"
 #include "ui/DialogUnits.h"
 #include "ui/QtTexts.h"
 
@@ -117,14 +111,7 @@ void CExpressionField::insertFromMimeData(const QMimeData* source) {
     if (!canInsertFromMimeData(source)) {
         return;
     }
-    // What the engine reads, and no more of it than can count: one character beyond the limit
-    // still brings the too-long message and the same cut, and the field never has to lay out
-    // a huge text first.
-    const QByteArray utf8 = source->text().toUtf8();
-    std::string text = PastedTextToCp1252(
-        std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
-    text.resize(std::min(text.size(), kMaxInputLength + 1));
-    InsertText(FromCp1252(text));
+    InsertText(PastedInput(source->text()));
     ensureCursorVisible();
 }
 

@@ -57,6 +57,7 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
 ConversionSubmenu FixedSubmenu(TextId title, std::span<const FixedConversion> entries,
                                std::size_t firstIndex) {
     ConversionSubmenu submenu{Text(title), {}};
+    submenu.items.reserve(entries.size());
     for (std::size_t i = 0; i < entries.size(); ++i) {
         submenu.items.push_back({std::string(entries[i].label),
                                  {ConversionEntry::Kind::Fixed, firstIndex + i},
@@ -136,17 +137,24 @@ std::vector<ConversionSubmenu> ConversionMenu(const ConversionTable& table) {
     menu.push_back(FixedSubmenu(TextId::MenuImperialToMetric, kImperialToMetric, 0));
     menu.push_back(FixedSubmenu(TextId::MenuMetricToImperial, kMetricToImperial,
                                 std::size(kImperialToMetric)));
+    const std::size_t first = menu.size();
     for (const ConversionCategory& category : kConversionCategories) {
-        ConversionSubmenu submenu{Text(category.label), {}};
-        for (std::size_t r = 0; r < table.size(); ++r) {
-            const ConversionRecord& record = table[r];
-            if (SameIgnoringCase(record.category, category.name)) {
-                submenu.items.push_back({record.from + " -> " + record.to,
-                                         {ConversionEntry::Kind::Record, r},
-                                         RecordAppendedText(record)});
+        menu.push_back({Text(category.label), {}});
+    }
+    // One pass over the records, each to the submenu of its category; an empty record has none.
+    for (std::size_t r = 0; r < table.size(); ++r) {
+        const ConversionRecord& record = table[r];
+        if (record.category.empty()) {
+            continue;
+        }
+        for (std::size_t c = 0; c < kConversionCategories.size(); ++c) {
+            if (SameIgnoringCase(record.category, kConversionCategories[c].name)) {
+                menu[first + c].items.push_back({record.from + " -> " + record.to,
+                                                 {ConversionEntry::Kind::Record, r},
+                                                 RecordAppendedText(record)});
+                break;
             }
         }
-        menu.push_back(std::move(submenu));
     }
     return menu;
 }

@@ -58,6 +58,17 @@ TEST_F(TipFileTest, AFileWithoutTipsGivesAnEmptyTipAndALongLineGoesOnAsTheNextTi
     EXPECT_EQ(Start(), QString(201, u'x') + u'\n');
 }
 
+TEST_F(TipFileTest, ACarriageReturnIsNoPartOfATipWhereverTheReadingBegan) {
+    Write("First\r\nSec\rond\r\nThird\r\n");
+    EXPECT_EQ(Start(), QStringLiteral("First\n"));
+    EXPECT_EQ(Start(), QStringLiteral("Second\n"));
+    TipFile tips;
+    stored_ = {};
+    ASSERT_EQ(tips.Open(Path(), stored_), TipFile::Opened::Ready);
+    EXPECT_EQ(tips.ReadNextTip(), QStringLiteral("First\n"));
+    EXPECT_EQ(tips.ReadNextTip(), QStringLiteral("Second\n"));
+}
+
 TEST_F(TipFileTest, TheFileIsReadInCodePage1252) {
     Write("Gr\xfc\xdf Gott, \x80 \x84gut\x93\n");
     EXPECT_EQ(Start(), QStringLiteral("Grüß Gott, € „gut“\n"));
