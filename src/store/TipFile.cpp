@@ -43,8 +43,7 @@ TipFile::Opened TipFile::Open(const QString& path, TipPosition& stored) {
         CloseFile(fd);
         return Opened::Missing;
     }
-    return GoToStoredTip(file_, CalendarText(QFileInfo(path).lastModified().toLocalTime()),
-                         stored);
+    return GoToStoredTip(file_, CalendarText(QFileInfo(path).lastModified().toLocalTime()), stored);
 }
 
 QString TipFile::ReadNextTip(bool* seekFailed) {
