@@ -61,7 +61,7 @@ bool SameValue(double a, double b) {
 bool IsEngineMessage(std::string_view text) {
     using quillex::TextId;
     for (auto id = static_cast<int>(TextId::EngineSyntax);
-         id <= static_cast<int>(TextId::EngineHex); ++id) {
+         id <= static_cast<int>(TextId::EngineNoAnswer); ++id) {
         if (text == quillex::Text(static_cast<TextId>(id))) {
             return true;
         }
