@@ -164,7 +164,9 @@ QByteArray IniText(const IniValues& values) {
             if (name.isEmpty()) {
                 name = "General";
             } else if (name.compare("general", Qt::CaseInsensitive) == 0) {
-                name = "%General";
+                // A section of that name in any case is marked, so that it is not read as the
+                // general one; its case stays, so that it reads back as it was.
+                name.prepend('%');
             }
             out += '[' + name + "]\n";
         }

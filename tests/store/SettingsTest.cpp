@@ -175,7 +175,7 @@ TEST_F(SettingsTest, FileTakesTheFormQSettingsWrites) {
     const QStringList names = {
         QStringLiteral("Digits"),           QStringLiteral("Tip/FilePos"),
         QStringLiteral("Tip.en/TimeStamp"), QStringLiteral("a b/c%d/e"),
-        QString::fromUtf8("Größe/ä€"),      QStringLiteral("general/x"),
+        QString::fromUtf8("Größe/ä€"),      QStringLiteral("General/x"),
     };
     QMap<QString, QString> values;
     const QString reference = dir_.filePath(QStringLiteral("reference.conf"));
@@ -233,6 +233,11 @@ TEST_F(SettingsTest, NamesAreReadAsTheyAreLookedUp) {
                              {QStringLiteral("b"), QStringLiteral("3")}};
     EXPECT_EQ(read, expected);
     EXPECT_EQ(ParseIni(IniText(read)), read);
+    // Sections named like the general one, in any case, stay apart and keep their case.
+    const IniValues generals{{QStringLiteral("General/a"), QStringLiteral("1")},
+                             {QStringLiteral("general/b"), QStringLiteral("2")},
+                             {QStringLiteral("GENERAL/c"), QStringLiteral("3")}};
+    EXPECT_EQ(ParseIni(IniText(generals)), generals);
 }
 
 // A save writes the file only when a value differs from what it holds, and says why it could
