@@ -38,6 +38,7 @@
 #include "ui/FirstPaint.h"
 #include "ui/Help.h"
 #include "ui/QtTexts.h"
+#include "ui/WindowLayout.h"
 
 namespace quillex {
 namespace {
@@ -54,9 +55,7 @@ CMainCalcDlg::CMainCalcDlg(CalculatorState& state, QWidget* parent)
       state_(state) {
     const QFont dialogFont = DialogUnits::DefaultDialogFont();
     setFont(dialogFont);
-    const DialogUnits units(dialogFont);
-    setFixedSize(units.X(kDialogWidth), units.Y(kDialogHeight));
-    setSizeGripEnabled(false);
+    layout_ = new WindowLayout(this, DialogUnits(dialogFont), kDialogWidth, kDialogHeight);
     placement_ = new CWindowPlacement(this, state_);
     saver_ = new SessionSaver(state_, this);
     connect(saver_, &SessionSaver::savingSettings, placement_, &CWindowPlacement::Report);
@@ -71,18 +70,18 @@ CMainCalcDlg::CMainCalcDlg(CalculatorState& state, QWidget* parent)
         Qt::QueuedConnection);
 
     result_ = new CResultField(this);
-    units.Place(result_, 3, 19, 211, 22);
+    layout_->Place(result_, 3, 19, 211, 22, kGrowsWide);
 
-    tapeLists_ = new CTapeLists(this, units, state_);
+    tapeLists_ = new CTapeLists(this, *layout_, state_);
     expressionTape_ = tapeLists_->Expressions();
     resultTape_ = tapeLists_->Results();
 
     expression_ = new CExpressionField(this);
-    units.Place(expression_, 3, 112, 191, 29);
+    layout_->Place(expression_, 3, 112, 191, 29, kMovesDownGrowsWide);
 
     tabs_ = new CPageTabCtrl(this);
     tabs_->setAccessibleName(Tr(TextId::NamePages));
-    units.Place(tabs_, 3, 144, 212, 120);
+    layout_->Place(tabs_, 3, 144, 212, 120, kMovesDown);
 
     evaluator_ = new CEvaluator(expression_, result_, state_, this);
     connect(tapeLists_, &CTapeLists::expressionChosen, this, [this](const QString& expression) {
@@ -121,7 +120,7 @@ void CMainCalcDlg::Initialise() {
     unitMenus_ = new CUnitMenus(expression_, this);
     placement_->ApplyTopmost();
     setWindowIcon(ProgramIcon());
-    tools_ = new CToolRow(this, DialogUnits(font()));
+    tools_ = new CToolRow(*layout_);
     currency_ = new CCurrencyButtons(*tools_, state_, result_);
     for (QToolButton* button : tools_->Buttons()) {
         keys_->Watch({button});

@@ -25,6 +25,7 @@ class CToolRow;
 class CTrayIcon;
 class CUnitMenus;
 class CWindowPlacement;
+class WindowLayout;
 class CalculatorState;
 class SessionSaver;
 
@@ -91,6 +92,7 @@ private:
     bool finished_ = false;  // Quit has saved and closed the window for good
     int exitCode_ = 0;       // the program's exit status once Quit has run
 
+    WindowLayout* layout_ = nullptr;
     CWindowPlacement* placement_ = nullptr;
     SessionSaver* saver_ = nullptr;
     CResultField* result_ = nullptr;

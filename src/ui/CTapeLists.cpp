@@ -10,8 +10,8 @@
 
 #include "store/CalculatorState.h"
 #include "ui/Commands.h"
-#include "ui/DialogUnits.h"
 #include "ui/QtTexts.h"
+#include "ui/WindowLayout.h"
 
 namespace quillex {
 namespace {
@@ -37,7 +37,7 @@ private:
 
 }  // namespace
 
-CTapeLists::CTapeLists(QWidget* window, const DialogUnits& units, CalculatorState& state)
+CTapeLists::CTapeLists(QWidget* window, WindowLayout& layout, CalculatorState& state)
     : QObject(window),
       state_(state),
       expressions_(new QListWidget(window)),
@@ -52,14 +52,14 @@ CTapeLists::CTapeLists(QWidget* window, const DialogUnits& units, CalculatorStat
     // Its right-button menu opens on the button press, not as a context menu event.
     expressions_->setContextMenuPolicy(Qt::PreventContextMenu);
     expressions_->viewport()->installEventFilter(this);
-    units.Place(expressions_, 3, 44, 127, 65);
+    layout.Place(expressions_, 3, 44, 127, 65, kLeftHalfGrows);
 
     results_->setAccessibleName(Tr(TextId::NameResultTape));
     results_->setSelectionMode(QAbstractItemView::SingleSelection);
     results_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     results_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     results_->setUniformItemSizes(true);
-    units.Place(results_, 130, 44, 84, 65);
+    layout.Place(results_, 130, 44, 84, 65, kRightHalfGrows);
     results_->hide();
 
     // Row i of one list stays beside row i of the other.

@@ -14,15 +14,15 @@ class QWidget;
 namespace quillex {
 
 class CalculatorState;
-class DialogUnits;
+class WindowLayout;
 struct TapeChange;
 
 class CTapeLists : public QObject {
     Q_OBJECT
 public:
-    // Creates both lists as children of the window, placed in its dialog units, showing the
-    // state's tape. The result list starts hidden; start-up shows it once the tape is loaded.
-    CTapeLists(QWidget* window, const DialogUnits& units, CalculatorState& state);
+    // Creates both lists as children of the window, placed by its layout, showing the state's
+    // tape. The result list starts hidden; start-up shows it once the tape is loaded.
+    CTapeLists(QWidget* window, WindowLayout& layout, CalculatorState& state);
 
     QListWidget* Expressions() const { return expressions_; }
     QListWidget* Results() const { return results_; }

@@ -8,38 +8,41 @@
 
 namespace quillex {
 
-CToolRow::CToolRow(QWidget* window, const DialogUnits& units)
-    : QObject(window), window_(window), units_(units) {
+CToolRow::CToolRow(WindowLayout& layout)
+    : QObject(layout.Window()), window_(layout.Window()), layout_(layout) {
     struct ToolButtonDef {
         TextId tip;
         ToolImage icon;
         int commandId;
         int x, y, width, height;
+        Anchors anchors;
     };
     const ToolButtonDef buttons[] = {
-        {TextId::TipDeleteStack, ToolImage::DeleteTape, kCmdDeleteStack, 3, 2, 18, 15},
-        {TextId::TipUnits, ToolImage::Units, kCmdUnitsMenu, 69, 2, 18, 15},
-        {TextId::TipConverter, ToolImage::Converter, kCmdConverterMenu, 87, 2, 18, 15},
-        {TextId::TipMiniCalc, ToolImage::MiniCalc, kCmdMiniCalc, 105, 2, 18, 15},
-        {TextId::TipOptions, ToolImage::Options, kCmdOptions, 130, 2, 18, 15},
-        {TextId::TipInfo, ToolImage::Info, kCmdInfo, 148, 2, 18, 15},
-        {TextId::TipHide, ToolImage::Hide, kCmdHide, 196, 1, 18, 15},
-        {TextId::TipDeleteAll, ToolImage::DeleteAll, kCmdDeleteAll, 198, 112, 16, 14},
-        {TextId::TipDelete, ToolImage::Delete, kCmdDelete, 198, 128, 16, 13},
+        {TextId::TipDeleteStack, ToolImage::DeleteTape, kCmdDeleteStack, 3, 2, 18, 15, kStays},
+        {TextId::TipUnits, ToolImage::Units, kCmdUnitsMenu, 69, 2, 18, 15, kStays},
+        {TextId::TipConverter, ToolImage::Converter, kCmdConverterMenu, 87, 2, 18, 15, kStays},
+        {TextId::TipMiniCalc, ToolImage::MiniCalc, kCmdMiniCalc, 105, 2, 18, 15, kStays},
+        {TextId::TipOptions, ToolImage::Options, kCmdOptions, 130, 2, 18, 15, kStays},
+        {TextId::TipInfo, ToolImage::Info, kCmdInfo, 148, 2, 18, 15, kStays},
+        {TextId::TipHide, ToolImage::Hide, kCmdHide, 196, 1, 18, 15, kMovesRight},
+        {TextId::TipDeleteAll, ToolImage::DeleteAll, kCmdDeleteAll, 198, 112, 16, 14,
+         kMovesRightAndDown},
+        {TextId::TipDelete, ToolImage::Delete, kCmdDelete, 198, 128, 16, 13, kMovesRightAndDown},
     };
     for (const ToolButtonDef& def : buttons) {
-        Add(def.tip, ToolIcon(def.icon), def.commandId, def.x, def.y, def.width, def.height);
+        Add(def.tip, ToolIcon(def.icon), def.commandId, def.x, def.y, def.width, def.height,
+            def.anchors);
     }
 }
 
 QToolButton* CToolRow::Add(TextId tip, const QIcon& icon, int commandId, int x, int y, int width,
-                           int height) {
+                           int height, Anchors anchors) {
     auto* button = new QToolButton(window_);
     button->setAccessibleName(Tr(tip));
     button->setToolTip(Tr(tip));
     button->setIcon(icon);
     button->setAutoRaise(true);
-    units_.Place(button, x, y, width, height);
+    layout_.Place(button, x, y, width, height, anchors);
     const int side = qMax(1, qMin(button->width(), button->height()) - 4);
     button->setIconSize(QSize(side, side));
     connect(button, &QToolButton::clicked, this,

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "text/Texts.h"
-#include "ui/DialogUnits.h"
+#include "ui/WindowLayout.h"
 
 class QIcon;
 class QToolButton;
@@ -19,12 +19,12 @@ namespace quillex {
 class CToolRow : public QObject {
     Q_OBJECT
 public:
-    // Creates the buttons as children of the window, placed in its dialog units.
-    CToolRow(QWidget* window, const DialogUnits& units);
+    // Creates the buttons as children of the window the layout places controls in.
+    explicit CToolRow(WindowLayout& layout);
 
-    // Adds one more button at the place given in dialog units.
+    // Adds one more button at the place given in dialog units at the window's default size.
     QToolButton* Add(TextId tip, const QIcon& icon, int commandId, int x, int y, int width,
-                     int height);
+                     int height, Anchors anchors = kStays);
 
     const std::vector<QToolButton*>& Buttons() const { return buttons_; }
     // Draws every button's picture at its final size now, while the window is being built, so
@@ -36,7 +36,7 @@ signals:
 
 private:
     QWidget* window_;
-    DialogUnits units_;
+    WindowLayout& layout_;
     std::vector<QToolButton*> buttons_;
 };
 

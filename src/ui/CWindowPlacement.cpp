@@ -10,6 +10,7 @@
 #include "store/CalculatorState.h"
 #include "ui/Docking.h"
 
+#include <cstdint>
 #include <vector>
 
 namespace quillex {
@@ -49,6 +50,7 @@ CWindowPlacement::CWindowPlacement(QWidget* window, CalculatorState& state)
 void CWindowPlacement::Restore() {
     const Settings& loaded = state_.Values();
     if (const std::optional<Placement> stored = ParsePlacement(loaded.windowPosition)) {
+        RestoreSize(*stored);
         // A position out of the user's reach (a screen that is gone, a window pushed almost
         // off the screen) is replaced by the first-run placement.
         if (!PlacementFits(*stored, Current(window_))) {
@@ -63,6 +65,23 @@ void CWindowPlacement::Restore() {
     }
     if (loaded.firstRun) {
         CentreOnScreen();
+    }
+}
+
+void CWindowPlacement::RestoreSize(const Placement& stored) {
+    // In 64 bits: a stored rectangle edited by hand may span the whole int range.
+    const std::int64_t width = static_cast<std::int64_t>(stored.right) - stored.left;
+    const std::int64_t height = static_cast<std::int64_t>(stored.bottom) - stored.top;
+    const QSize smallest = window_->minimumSize();
+    if (width < smallest.width() || height < smallest.height()) {
+        return;
+    }
+    const int titleHeight = window_->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    for (const AreaRect& area : FreeAreas()) {
+        if (width <= area.width && height + titleHeight <= area.height) {
+            window_->resize(static_cast<int>(width), static_cast<int>(height));
+            return;
+        }
     }
 }
 
@@ -153,7 +172,8 @@ bool CWindowPlacement::eventFilter(QObject* watched, QEvent* event) {
     if (watched == window_ && event->type() == QEvent::Move) {
         SnapToEdges();
         Report();
-    } else if (watched == window_ && event->type() == QEvent::WindowStateChange) {
+    } else if (watched == window_ &&
+               (event->type() == QEvent::WindowStateChange || event->type() == QEvent::Resize)) {
         Report();
     }
     return QObject::eventFilter(watched, event);

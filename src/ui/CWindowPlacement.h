@@ -1,6 +1,6 @@
-// Where the main window stands: the stored placement restored at start-up, the first-run
-// centring, topmost mode, the docking to the screen edges whenever the window is moved, and
-// the place it is saved with, which the state learns at every move.
+// Where the main window stands: the stored placement and size restored at start-up, the
+// first-run centring, topmost mode, the docking to the screen edges whenever the window is
+// moved, and the place it is saved with, which the state learns at every move and resize.
 #pragma once
 
 #include <QObject>
@@ -23,8 +23,9 @@ public:
     // Reads the topmost and move-on-top settings.
     CWindowPlacement(QWidget* window, CalculatorState& state);
 
-    // Moves the window to the stored placement while the window still has the size it was
-    // saved with (see StoredPosition); centres it on a first run.
+    // Gives the window the stored size when it has grown beyond its default one, and moves it
+    // to the stored placement while it has the size it was saved with (see StoredPosition);
+    // centres it on a first run.
     void Restore();
     // The end of start-up: the window counts as placed, and the first-run placement runs once
     // more (which then moves nothing); a window whose frame sticks out of the screen it fits
@@ -51,6 +52,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The stored size, when it is no smaller than the window's smallest size and fits on a
+    // screen's free area.
+    void RestoreSize(const Placement& stored);
     void CentreOnScreen();
     void SnapToEdges();
 

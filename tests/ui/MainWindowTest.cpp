@@ -22,6 +22,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolButton>
 
 #include <functional>
 #include <initializer_list>
@@ -169,7 +170,7 @@ TEST_F(MainWindowTest, StartsWithCaptionEmptyTapeAndNoInput) {
     EXPECT_TRUE(Results()->isVisible());
     EXPECT_FALSE(State().Values().stackExpression);
     EXPECT_EQ(QApplication::focusWidget(), Expression());
-    EXPECT_EQ(window.minimumSize(), window.maximumSize());
+    EXPECT_EQ(window.size(), window.minimumSize());
 }
 
 TEST_F(MainWindowTest, TypingEvaluatesAndEnterFilesAtTheTop) {
@@ -733,6 +734,49 @@ TEST_F(MainWindowTest, AStoredPlacePartlyOffTheScreenMovesInsideKeepingTheSize) 
     EXPECT_TRUE(free.contains(window.frameGeometry()));
     // Moved no further than it must.
     EXPECT_EQ(window.frameGeometry().right(), free.right());
+}
+
+// The tape and the expression field take the extra room, the buttons beside them move along,
+// the pages keep their size; a restart brings the size back when it fits on the screen.
+TEST_F(MainWindowTest, TheWindowGrowsFromItsDefaultSizeAndARestartKeepsIt) {
+    const QSize smallest = Start().size();
+    const auto geometries = [this] {
+        return std::vector<QRect>{Expressions()->geometry(),
+                                  Results()->geometry(),
+                                  Expression()->geometry(),
+                                  Pages(Window())->geometry(),
+                                  ResultField(Window())->geometry(),
+                                  Named<QToolButton>(Window(), TextId::TipHide)->geometry(),
+                                  Named<QToolButton>(Window(), TextId::TipDelete)->geometry()};
+    };
+    const std::vector<QRect> before = geometries();
+    const QFont resultFont = ResultField(Window())->font();
+    const QSize growth(101, 80);
+    Window().resize(smallest + growth);
+    const std::vector<QRect> after = geometries();
+    EXPECT_EQ(after[0].height() - before[0].height(), growth.height());
+    EXPECT_EQ(after[0].width() + after[1].width() - before[0].width() - before[1].width(),
+              growth.width());
+    EXPECT_EQ(after[1].left() - after[0].right(), before[1].left() - before[0].right());
+    EXPECT_EQ(after[2], before[2].adjusted(0, growth.height(), growth.width(), growth.height()));
+    EXPECT_EQ(after[3], before[3].translated(0, growth.height()));
+    EXPECT_EQ(after[4], before[4].adjusted(0, 0, growth.width(), 0));
+    EXPECT_EQ(after[5], before[5].translated(growth.width(), 0));
+    EXPECT_EQ(after[6], before[6].translated(growth.width(), growth.height()));
+    EXPECT_EQ(ResultField(Window())->font(), resultFont);
+
+    Window().resize(smallest - QSize(20, 20));
+    EXPECT_EQ(Window().size(), smallest);
+    Window().resize(smallest + growth);
+    Quit();
+    EXPECT_EQ(Start().size(), smallest + growth);
+    EXPECT_EQ(geometries(), after);
+
+    // A size no screen holds gives the default one.
+    Placement huge = *ParsePlacement(StoredSetting("WindowPosition"));
+    huge.right = huge.left + 20000;
+    const QByteArray text = FormatPlacement(huge).toLatin1();
+    EXPECT_EQ(Start({{"WindowPosition", text}, {"WindowPosition1.1", text}}).size(), smallest);
 }
 
 TEST_F(MainWindowTest, FirstRunCentresAndAStoredTapeStaysUnreadWithoutStoreStack) {
