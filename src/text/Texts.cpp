@@ -216,6 +216,7 @@ constexpr TextPair kTexts[] = {
     {TextId::ConverterUnit1, "Unit 1:", "Einheit 1:"},
     {TextId::ConverterUnit2, "Unit 2:", "Einheit 2:"},
     {TextId::ConverterValue, "Value", "Wert"},
+    {TextId::ConverterToExpression, "Into the expression", "In die Eingabe"},
     {TextId::ConstantsSelection, "Selection", "Auswahl"},
     {TextId::ConstantsNatureConstants, "Nature Constants", "Naturkonstanten"},
     {TextId::ConstantsUnits, "Units", "Einheiten"},

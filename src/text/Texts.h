@@ -182,6 +182,7 @@ enum class TextId {
     ConverterUnit1,
     ConverterUnit2,
     ConverterValue,
+    ConverterToExpression,
     ConstantsSelection,
     ConstantsNatureConstants,
     ConstantsUnits,

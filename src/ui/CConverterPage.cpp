@@ -4,6 +4,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QToolButton>
 
 #include "store/CalculatorState.h"
 #include "store/DataFiles.h"
@@ -95,6 +97,26 @@ void CConverterPage::Build() {
         });
     }
 
+    // An arrow up to the expression field, at the end of the second value's field.
+    QLineEdit* second = values_[Index(ConverterSide::Second)];
+    units.Place(second, 72, 86, 70, 12);
+    toExpression_ = new QToolButton(this);
+    toExpression_->setArrowType(Qt::UpArrow);
+    toExpression_->setEnabled(false);
+    toExpression_->setToolTip(Tr(TextId::ConverterToExpression));
+    toExpression_->setAccessibleName(Tr(TextId::ConverterToExpression));
+    units.Place(toExpression_, 143, 86, 13, 12);
+    connect(toExpression_, &QToolButton::clicked, this, &CConverterPage::InsertSecondValue);
+    second->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(second, &QLineEdit::customContextMenuRequested, this, [this, second](QPoint at) {
+        QMenu* menu = second->createStandardContextMenu();
+        menu->addSeparator();
+        menu->addAction(Tr(TextId::ConverterToExpression), this, &CConverterPage::InsertSecondValue)
+            ->setEnabled(toExpression_->isEnabled());
+        menu->exec(second->mapToGlobal(at));
+        delete menu;
+    });
+
     connect(regions_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0 && converter_.SelectRegion(static_cast<std::size_t>(index))) {
             ShowRegion();
@@ -135,6 +157,13 @@ void CConverterPage::ShowValues(const QLineEdit* edited) {
         if (values_[i] != edited) {
             values_[i]->setText(FromCp1252(converter_.ValueText(side)));
         }
+    }
+    toExpression_->setEnabled(converter_.ExpressionTerm(ConverterSide::Second).has_value());
+}
+
+void CConverterPage::InsertSecondValue() {
+    if (const std::optional<std::string> term = converter_.ExpressionTerm(ConverterSide::Second)) {
+        emit insertRequested(FromCp1252(*term));
     }
 }
 

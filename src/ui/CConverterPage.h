@@ -1,5 +1,7 @@
 // The unit converter page ("Umrechnung"): a region (a physical quantity), two units of it and a
 // value for each; typing a value for one unit shows the same quantity in the other at once.
+// A button beside the second value, and the same entry in that field's context menu, hand
+// that value over for the expression.
 // UnitConverter holds every rule and reads the region files; the page shows its lists and
 // texts and passes it the user's choices and edits.
 //
@@ -16,6 +18,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QToolButton;
 
 namespace quillex {
 
@@ -29,6 +32,10 @@ public:
     explicit CConverterPage(CalculatorState& state, QWidget* parent = nullptr);
     ~CConverterPage() override;
 
+signals:
+    // The second value, as a term to insert into the expression.
+    void insertRequested(const QString& term);
+
 private:
     static std::size_t Index(ConverterSide side) { return side == ConverterSide::First ? 0 : 1; }
     void Build() override;
@@ -36,6 +43,7 @@ private:
     void ShowRegion();
     // Shows both labels and the value texts; the field the user is editing keeps its text.
     void ShowValues(const QLineEdit* edited = nullptr);
+    void InsertSecondValue();
 
     CalculatorState& state_;
     UnitConverter converter_;
@@ -44,6 +52,7 @@ private:
     std::array<QComboBox*, 2> units_{};
     std::array<QLineEdit*, 2> values_{};
     std::array<QLabel*, 2> labels_{};
+    QToolButton* toExpression_ = nullptr;
 };
 
 }  // namespace quillex

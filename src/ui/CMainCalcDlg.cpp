@@ -178,9 +178,11 @@ void CMainCalcDlg::CreatePages() {
     tabs_->AddPage(Tr(TextId::TabProgrammer), 1, programmer_);
     connect(evaluator_, &CEvaluator::handedOver, programmer_, &CProgrammerPage::ReceiveResult);
     tabs_->AddPage(Tr(TextId::TabLogic), 2, new CLogicPage(this));
-    tabs_->AddPage(Tr(TextId::TabConverter), 3, new CConverterPage(state_, this));
+    auto* converter = new CConverterPage(state_, this);
+    connect(converter, &CConverterPage::insertRequested, expression_,
+            &CExpressionField::InsertText);
+    tabs_->AddPage(Tr(TextId::TabConverter), 3, converter);
     tabs_->AddPage(Tr(TextId::TabConstants), 4, new CConstantsPage(this));
-
     pageKeys_ = new CPageKeys(
         expression_, result_, programmer_, state_, [this] { return evaluator_->Evaluate(); }, this);
 }

@@ -1,6 +1,7 @@
 #include "units/Converter.h"
 
 #include <algorithm>
+#include <cmath>
 #include <sstream>
 #include <utility>
 
@@ -143,6 +144,19 @@ void UnitConverter::SelectUnit(ConverterSide side, std::size_t unit) {
 void UnitConverter::EditValue(ConverterSide side, std::string_view text) {
     values_[Index(side)] = text;
     Convert(side);
+}
+
+std::optional<std::string> UnitConverter::ExpressionTerm(ConverterSide side) const {
+    const std::string& text = values_[Index(side)];
+    if (std::none_of(text.begin(), text.end(), IsDigit)) {
+        return std::nullopt;
+    }
+    const double value = ReadLeadingNumber(text);
+    if (!std::isfinite(value)) {
+        return std::nullopt;
+    }
+    const std::string term = FormatConvertedValue(value);
+    return std::signbit(value) ? "(" + term + ")" : term;
 }
 
 bool UnitConverter::LoadRegion() {

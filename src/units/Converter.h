@@ -80,6 +80,10 @@ public:
     // The label of the side's unit; empty while the lists are.
     std::string_view Label(ConverterSide side) const;
     const std::string& ValueText(ConverterSide side) const { return values_[Index(side)]; }
+    // The side's value as a term of an expression: the number its text starts with, written
+    // as the value fields write it, a negative one in parentheses; nothing when the text holds
+    // no number or its value is no finite one.
+    std::optional<std::string> ExpressionTerm(ConverterSide side) const;
 
     // A unit chosen in a list (ignored beyond the list); the second value is then recomputed
     // from the first, whichever list changed.

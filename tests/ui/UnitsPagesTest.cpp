@@ -134,6 +134,25 @@ TEST_F(ConverterPageTest, ConvertsEitherWayAndRecomputesTheSecondValueOnAUnitCha
     EXPECT_EQ(Value(ConverterSide::Second)->text(), QStringLiteral("1"));
 }
 
+// The second value goes to the expression by the button beside it or the field's menu, as a
+// term the engine reads wherever it is inserted.
+TEST_F(ConverterPageTest, TheSecondValueGoesToTheExpression) {
+    QSignalSpy inserted(page_.get(), &CConverterPage::insertRequested);
+    auto* button = Named<QToolButton>(*page_, TextId::ConverterToExpression);
+    EXPECT_FALSE(button->isEnabled());
+    Units(ConverterSide::Second)->setCurrentIndex(1);
+    TypeInto(ConverterSide::First, "-12");
+    QTest::mouseClick(button, Qt::LeftButton);
+    MenuChooser chooser(QStringLiteral("In die Eingabe"));
+    emit Value(ConverterSide::Second)->customContextMenuRequested(QPoint(1, 1));
+    EXPECT_TRUE(chooser.opened);
+    ASSERT_EQ(inserted.size(), 2);
+    EXPECT_EQ(inserted[0][0].toString(), QStringLiteral("(-30.48)"));
+    EXPECT_EQ(inserted[1][0].toString(), QStringLiteral("(-30.48)"));
+    TypeInto(ConverterSide::Second, "abc");
+    EXPECT_FALSE(button->isEnabled());
+}
+
 TEST_F(ConverterPageTest, AllReloadsTheRegionAndAMissingFileChangesNothing) {
     TypeInto(ConverterSide::First, "3");
     QSignalSpy changes(&state_, &CalculatorState::changed);

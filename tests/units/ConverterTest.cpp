@@ -4,6 +4,8 @@
 #include <sstream>
 #include <string>
 
+#include "engine/ExprEngine.h"
+#include "text/NumberText.h"
 #include "units/Converter.h"
 
 namespace quillex {
@@ -118,6 +120,28 @@ TEST_F(UnitConverterTest, ConvertsForwardAndBackward) {
     EXPECT_EQ(converter.ValueText(Second), "1.23456789E+010");
     converter.EditValue(First, " -abc");
     EXPECT_EQ(converter.ValueText(Second), "0");
+}
+
+// Whatever a field shows, its term makes the value it shows in any place of an expression.
+TEST_F(UnitConverterTest, AValueBecomesATermOfAnExpression) {
+    using enum ConverterSide;
+    UnitConverter converter = Converter(false);
+    ASSERT_TRUE(converter.SelectRegion(6));
+    EXPECT_EQ(converter.ExpressionTerm(Second), std::nullopt);
+    converter.SelectUnit(Second, 2);
+    ExprEngine engine;
+    for (const char* typed : {"12", "-12", "0.000001", "-1e20", "-0"}) {
+        converter.EditValue(First, typed);
+        const std::optional<std::string> term = converter.ExpressionTerm(Second);
+        ASSERT_TRUE(term) << typed;
+        const double shown = ReadLeadingNumber(converter.ValueText(Second));
+        EXPECT_DOUBLE_EQ(engine.EvaluateText("2-" + *term + ";_").value, 2 - shown) << *term;
+        EXPECT_DOUBLE_EQ(engine.EvaluateText("2*" + *term + ";_").value, 2 * shown) << *term;
+    }
+    for (const char* typed : {"abc", "1e999"}) {
+        converter.EditValue(Second, typed);
+        EXPECT_EQ(converter.ExpressionTerm(Second), std::nullopt) << typed;
+    }
 }
 
 TEST_F(UnitConverterTest, LoadingARegionResetsUnitsAndValuesUnlessItsFileIsMissing) {
