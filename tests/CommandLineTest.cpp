@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <filesystem>
 #include <sstream>
 
 #include "cli/CommandLine.h"
+#include "cli/UnitCommands.h"
 
 namespace quillex {
 namespace {
@@ -80,6 +83,10 @@ TEST(CommandLine, RejectsBadUsage) {
              {"--interactive", "--toggle"},
              {"--frobnicate"},
              {"1+1"},
+             {"--convert", "1", "m"},
+             {"--euro"},
+             {"--units", "--convert", "1", "m", "cm"},
+             {"--units=Length", "--eval", "1"},
          }) {
         const CommandLine parsed = ParseCommandLine(arguments);
         EXPECT_EQ(parsed.action, Action::BadUsage) << arguments[0];
@@ -206,6 +213,84 @@ TEST(CommandLine, BasesPrintTheProgrammerPageAfterEachResult) {
     EXPECT_EQ(ParseCommandLine({"--bases"}).action, Action::BadUsage);
     EXPECT_EQ(ParseCommandLine({"--bases=1", "--eval", "1"}).action, Action::BadUsage);
     EXPECT_EQ(ParseCommandLine({"--bases", "--interactive"}).action, Action::Interactive);
+}
+
+// --convert, --euro and --units with the region files the build made.
+RunOutput RunUnits(const std::vector<std::string>& arguments, bool filesThere = true) {
+    const CommandLine commandLine = ParseCommandLine(arguments);
+    EXPECT_TRUE(commandLine.error.empty()) << commandLine.error;
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status =
+        RunUnitCommand(commandLine, out, err, [filesThere](const std::string& fileName) {
+            return filesThere
+                       ? ReadRegionFile(std::filesystem::path(QUILLEX_UNITS_DATA_DIR) / fileName)
+                       : std::nullopt;
+        });
+    return {status, out.str(), err.str()};
+}
+
+TEST(UnitCommands, ConvertInTheRegionOfBothUnitsAndShowTheResultAsEvalDoes) {
+    EXPECT_EQ(RunUnits({"--convert", "12", "in", "cm"}).out, "30.48\n");
+    EXPECT_EQ(RunUnits({"--convert=1", "mi", "km"}).out, "1.609344\n");
+    // pt is a length and a volume; with L it is the US pint.
+    EXPECT_EQ(RunUnits({"--convert", "2", "pt", "L"}).out, "0.946352946\n");
+    EXPECT_EQ(RunUnits({"--style", "fixed", "--digits", "2", "--decimal-comma", "--convert",
+                        "-1,5*2", "mi", "km"})
+                  .out,
+              "-4,83\n");
+    EXPECT_EQ(RunUnits({"--thousands=1", "--euro", "1000", "eur", "ITL"}).out, "1.936.270\n");
+
+    const RunOutput marks = RunUnits({"--euro", "100", "DEM", "EUR"});
+    EXPECT_EQ(marks.status, 0);
+    EXPECT_NEAR(std::stod(marks.out), 100 / 1.95583, 1e-9);
+    // From currency to currency through the Euro.
+    EXPECT_NEAR(std::stod(RunUnits({"--euro", "100", "dm", "ats"}).out), 100 / 1.95583 * 13.7603,
+                1e-9);
+}
+
+TEST(UnitCommands, AnOperandThatDoesNotFitIsReportedWithTheStatusOfBadUsage) {
+    for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
+             {"--convert", "1", "m", "furlongs"},
+             {"--convert", "1", "m", "kg"},
+             {"--convert", "1+", "m", "cm"},
+             {"--convert", "", "m", "cm"},
+             {"--euro", "1", "EUR", "USD"},
+             {"--units", "Lengths"},
+         }) {
+        const RunOutput run = RunUnits(arguments);
+        EXPECT_EQ(run.status, kExitBadOperand) << arguments[1];
+        EXPECT_EQ(run.out, "");
+        EXPECT_TRUE(run.err.starts_with("quillex: ")) << run.err;
+    }
+    EXPECT_EQ(RunUnits({"--convert", "1", "m", "furlongs"}).err,
+              "quillex: " + TextWith(TextId::UnitUnknown, {"furlongs"}) + "\n");
+    // Without the region files no unit is called unknown: the missing file is named.
+    const RunOutput missing = RunUnits({"--convert", "1", "m", "cm"}, false);
+    EXPECT_EQ(missing.status, kExitRegionFileMissing);
+    EXPECT_NE(missing.err.find("convert/Area.all"), std::string::npos) << missing.err;
+}
+
+// Every unit --units lists for a region converts, by its label, to itself unchanged.
+TEST(UnitCommands, UnitsListsTheRegionsAndTheLabelsThatConvert) {
+    std::istringstream regions(RunUnits({"--units"}).out);
+    std::size_t regionCount = 0;
+    for (std::string region; std::getline(regions, region); ++regionCount) {
+        for (char& c : region) {
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        }
+        const RunOutput units = RunUnits({"--units", region});
+        ASSERT_EQ(units.status, 0) << region << units.err;
+        std::istringstream lines(units.out);
+        std::size_t unitCount = 0;
+        for (std::string line; std::getline(lines, line); ++unitCount) {
+            const std::string label = line.substr(0, line.find('\t'));
+            ASSERT_LT(label.size(), line.size()) << line;
+            EXPECT_EQ(RunUnits({"--convert", "7.25", label, label}).out, "7.25\n") << line;
+        }
+        EXPECT_GT(unitCount, 4u) << region;
+    }
+    EXPECT_EQ(regionCount, kRegionNames.size());
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "app/InstanceCommands.h"
 #include "cli/CommandLine.h"
+#include "cli/UnitCommands.h"
 
 #ifdef QUILLEX_WITH_WINDOW
 #include <QApplication>
@@ -75,6 +76,10 @@ int main(int argc, char** argv) {
             return quillex::RunEvaluations(commandLine, std::cin, std::cout, std::cerr);
         case CommandLine::Action::Interactive:
             return quillex::RunInteractive(commandLine, std::cin, std::cout, std::cerr);
+        case CommandLine::Action::Convert:
+        case CommandLine::Action::Euro:
+        case CommandLine::Action::Units:
+            return quillex::RunUnitCommand(commandLine, std::cout, std::cerr);
         case CommandLine::Action::Window:
             break;
     }

@@ -88,9 +88,7 @@ bool EvaluateOne(ExprEngine& engine, const std::string& utf8Input, const CalcSet
 // window, so that what one evaluation leaves behind carries over to the next.
 struct Session {
     explicit Session(const CommandLine& commandLine)
-        : settings{Utf8ToCp1252(commandLine.xText), Utf8ToCp1252(commandLine.yText),
-                   commandLine.widthIndex, commandLine.display},
-          bases(BasesPage(commandLine)) {}
+        : settings(CalcSettingsOf(commandLine)), bases(BasesPage(commandLine)) {}
 
     bool Evaluate(const std::string& utf8Input, std::ostream& out, std::ostream& err) {
         return EvaluateOne(engine, utf8Input, settings, bases, out, err);
@@ -148,6 +146,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     };
     bool evaluate = false;
     bool interactive = false;
+    std::optional<CommandLine::Action> unitAction;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         std::string name = arguments[i];
         std::string value;
@@ -212,6 +211,27 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
                 return fail(TextWith(TextId::UsageNoValue, {name}));
             }
             result.toggle = true;
+        } else if (name == "--convert" || name == "--euro" || name == "--units") {
+            if (unitAction) {
+                return fail(Text(TextId::UsageUnitsAlone));
+            }
+            const bool units = name == "--units";
+            unitAction = units                 ? CommandLine::Action::Units
+                         : name == "--convert" ? CommandLine::Action::Convert
+                                               : CommandLine::Action::Euro;
+            if (hasValue) {
+                result.operands.push_back(value);
+            }
+            // VALUE FROM TO are taken as they come, a negative VALUE too; --units takes the
+            // next argument as its region unless it is an option.
+            const std::size_t wanted = units ? 1 : 3;
+            while (result.operands.size() < wanted && i + 1 < arguments.size() &&
+                   !(units && arguments[i + 1].starts_with('-'))) {
+                result.operands.push_back(arguments[++i]);
+            }
+            if (!units && result.operands.size() < wanted) {
+                return fail(TextWith(TextId::UsageNeedsOperands, {name, "VALUE FROM TO"}));
+            }
         } else if (name == "--interactive") {
             interactive = true;
         } else if (name == "--help" || name == "-h") {
@@ -224,6 +244,13 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             return fail(TextWith(TextId::UsageUnknown, {arguments[i]}));
         }
     }
+    if (unitAction) {
+        if (evaluate || interactive || result.showBases || result.toggle) {
+            return fail(Text(TextId::UsageUnitsAlone));
+        }
+        result.action = *unitAction;
+        return result;
+    }
     if (result.toggle && (evaluate || interactive)) {
         return fail(Text(TextId::UsageToggleAlone));
     }
@@ -235,6 +262,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         return fail(Text(TextId::UsageBasesAlone));
     }
     return result;
+}
+
+CalcSettings CalcSettingsOf(const CommandLine& commandLine) {
+    return {Utf8ToCp1252(commandLine.xText), Utf8ToCp1252(commandLine.yText),
+            commandLine.widthIndex, commandLine.display};
 }
 
 bool StandardInputMissing(const CommandLine& commandLine) {

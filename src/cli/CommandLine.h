@@ -1,4 +1,5 @@
-// The program's command line: evaluation without a window (--eval) and its options.
+// The program's command line: evaluation without a window (--eval), the converter's and the
+// Euro conversions (--convert, --euro, --units, run in cli/UnitCommands.h) and their options.
 // Needs no window system, so it runs on machines without a display.
 #pragma once
 
@@ -12,12 +13,24 @@
 namespace quillex {
 
 struct CommandLine {
-    enum class Action { Window, Evaluate, Interactive, Help, Version, BadUsage };
+    enum class Action {
+        Window,
+        Evaluate,
+        Interactive,
+        Convert,
+        Euro,
+        Units,
+        Help,
+        Version,
+        BadUsage
+    };
 
     Action action = Action::Window;
     std::vector<std::string> expressions;  // UTF-8; "-" reads one input per line from stdin
     std::string xText;                     // UTF-8 texts of the X and Y fields
     std::string yText;
+    // UTF-8: VALUE FROM TO for --convert and --euro, the region if one is given for --units
+    std::vector<std::string> operands;
     int widthIndex = 3;
     bool showBases = false;  // --bases: the programmer page's fields after each result
     bool toggle = false;     // --toggle: hide the window when it is in front, else show it
@@ -27,6 +40,9 @@ struct CommandLine {
 };
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
+
+// What the options set of the calculation path: the X and Y texts, the width, the display.
+CalcSettings CalcSettingsOf(const CommandLine& commandLine);
 
 // The exit status when the output could not be written (a full disk, a closed stdout).
 inline constexpr int kExitOutputFailed = 3;

@@ -62,12 +62,9 @@ Calculation Calculate(ExprEngine& engine, std::string_view input, const CalcSett
     const Evaluation evaluation = engine.EvaluateText({text.data(), length});
 
     out.value = evaluation.value;
-    const DisplayOptions& display = settings.display;
     if (evaluation.error.empty()) {
         out.outcome = CalcOutcome::Succeeded;
-        out.resultText =
-            ApplySeparators(FormatResult(evaluation.value, display.style, display.decimals),
-                            display.thousands, display.decimalComma, true);
+        out.resultText = FormatDisplayed(evaluation.value, settings.display);
     } else {
         out.outcome = CalcOutcome::Failed;
         out.resultText = evaluation.error;

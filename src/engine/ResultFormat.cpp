@@ -136,4 +136,9 @@ std::string ApplySeparators(std::string text, int thousands, bool decimalComma, 
     return text;
 }
 
+std::string FormatDisplayed(double value, const DisplayOptions& display) {
+    return ApplySeparators(FormatResult(value, display.style, display.decimals), display.thousands,
+                           display.decimalComma, true);
+}
+
 }  // namespace quillex

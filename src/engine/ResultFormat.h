@@ -46,4 +46,7 @@ std::string GroupThousands(std::string text);
 // The separator stage: a failed evaluation's message passes unchanged.
 std::string ApplySeparators(std::string text, int thousands, bool decimalComma, bool succeeded);
 
+// A successful result as the result field shows it: the display style, then the separators.
+std::string FormatDisplayed(double value, const DisplayOptions& display);
+
 }  // namespace quillex

@@ -5,10 +5,10 @@
 
 namespace quillex {
 
-// The path of a data file given relative to the program's data folder: in the current
-// directory when it is there, otherwise beside the program, otherwise in the installed data
-// folder (share/quillex beside the program's bin folder). Returns the current-directory path
-// when none of them holds it.
+// The path of a data file given relative to the program's data folder, found as
+// text/DataFolders.h finds it (current directory, beside the program, installed data folder)
+// with the program's folder as Qt knows it. Returns the current-directory path when none of
+// them holds it.
 QString FindDataFile(const QString& relativePath);
 
 }  // namespace quillex

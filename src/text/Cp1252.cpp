@@ -155,4 +155,9 @@ std::string Cp1252ToUtf8(std::string_view text) {
     return out;
 }
 
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    return std::ranges::equal(a, b, [&](char x, char y) { return lower(x) == lower(y); });
+}
+
 }  // namespace quillex

@@ -25,4 +25,7 @@ std::string Cp1252ToUtf8(std::string_view text);
 // at `limit` characters.
 std::string PastedTextToCp1252(std::string_view utf8, std::size_t limit = std::string::npos);
 
+// Whether two texts are the same but for the case of the letters A to Z, whatever the locale.
+bool SameIgnoringCase(std::string_view a, std::string_view b);
+
 }  // namespace quillex

@@ -298,6 +298,12 @@ constexpr TextPair kTexts[] = {
          "       quillex [options] --eval EXPR   print the result of EXPR\n"
          "       quillex [options] --eval -      evaluate one input per line of stdin\n"
          "       quillex [options] --interactive  read expressions and print results\n"
+         "       quillex [options] --convert VALUE FROM TO  convert VALUE from the unit\n"
+         "                         labelled FROM to the unit TO of the same region\n"
+         "       quillex [options] --euro VALUE FROM TO  convert between the Euro (EUR) and\n"
+         "                         ATS, BEF, DEM, ESP, FIM, FRF, IEP, ITL, LUF, NLG or PTE\n"
+         "       quillex --units [REGION]  list the converter's regions, or the units of\n"
+         "                         REGION: label and name\n"
          "\n"
          "Without these, quillex opens the calculator window.\n"
          "\n"
@@ -315,9 +321,12 @@ constexpr TextPair kTexts[] = {
          "                         show it (for a keyboard shortcut); starts it if none runs\n"
          "  --help, --version\n"
          "\n"
-         "Exit status: 0 when every input gave a number, 1 when one gave a message,\n"
-         "2 for bad usage or a closed standard input, 3 when the output could not be\n"
-         "written.\n"),
+         "All options but --bases apply to --convert and --euro too.\n"
+         "\n"
+         "Exit status: 0 when every input gave a number, 1 when one gave a message or a\n"
+         "region file is missing, 2 for bad usage, a closed standard input, or an unknown\n"
+         "unit, region or currency code or a VALUE that is no number, 3 when the output\n"
+         "could not be written.\n"),
     Same(TextId::UsageNeedsValue, "%1 needs a value"),
     Same(TextId::UsageNoValue, "%1 takes no value"),
     Same(TextId::UsageWidth, "--width takes 4, 8, 16 or 32"),
@@ -329,10 +338,25 @@ constexpr TextPair kTexts[] = {
     Same(TextId::UsageUnknown, "unknown argument: %1"),
     Same(TextId::UsageToggleAlone, "--toggle goes without --eval and --interactive"),
     Same(TextId::UsageBasesAlone, "--bases goes with --eval or --interactive"),
+    Same(TextId::UsageNeedsOperands, "%1 needs %2"),
+    Same(TextId::UsageUnitsAlone,
+         "--convert, --euro and --units go one at a time, without --eval, --interactive, "
+         "--bases and --toggle"),
     {TextId::OutputNotWritten, "the output could not be written",
      "die Ausgabe konnte nicht geschrieben werden"},
     Same(TextId::InteractiveHint, "type an expression; Ctrl+D ends."),
     {TextId::InputClosed, "standard input is closed", "die Standardeingabe ist geschlossen"},
+    {TextId::ValueNoNumber, "%1 is no number: %2", "%1 ist keine Zahl: %2"},
+    {TextId::UnitUnknown, "unknown unit: %1 (quillex --units lists them)",
+     "unbekannte Einheit: %1 (quillex --units listet sie auf)"},
+    {TextId::UnitsApart, "no region has both %1 and %2",
+     "kein Einheitenbereich hat sowohl %1 als auch %2"},
+    {TextId::RegionUnknown, "unknown region: %1 (quillex --units lists them)",
+     "unbekannter Einheitenbereich: %1 (quillex --units listet sie auf)"},
+    {TextId::RegionFileMissing, "region file not found: %1",
+     "Datei des Einheitenbereichs nicht gefunden: %1"},
+    {TextId::CurrencyUnknown, "unknown currency code: %1 (known: %2)",
+     "unbekannter Währungscode: %1 (bekannt: %2)"},
     {TextId::InstanceNotPrivate, "belongs to another user or is open to others",
      "gehört einem anderen Benutzer oder ist für andere offen"},
     {TextId::InstanceAlone, "later starts open a window of their own",

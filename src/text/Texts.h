@@ -261,9 +261,18 @@ enum class TextId {
     UsageUnknown,  // %1: the argument
     UsageToggleAlone,
     UsageBasesAlone,
+    UsageNeedsOperands,  // %1: the option, %2: what it takes
+    UsageUnitsAlone,
     OutputNotWritten,
     InteractiveHint,
     InputClosed,
+    // --convert, --euro and --units
+    ValueNoNumber,      // %1: the value, %2: the engine's message
+    UnitUnknown,        // %1: the label
+    UnitsApart,         // %1, %2: the labels
+    RegionUnknown,      // %1: the name
+    RegionFileMissing,  // %1: the file name
+    CurrencyUnknown,    // %1: the code, %2: the known codes
     // Single instance
     InstanceNotPrivate,
     InstanceAlone,

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstdio>
 
 #include "engine/ResultFormat.h"
+#include "text/Cp1252.h"
 
 namespace quillex {
 namespace {
@@ -35,6 +37,32 @@ int ValidCurrencyIndex(int index) {
 
 const EuroRate& CurrencyAt(int index) {
     return kRates[static_cast<std::size_t>(ValidCurrencyIndex(index))];
+}
+
+std::string_view IsoCode(const EuroRate& currency) {
+    return currency.code == "DM" ? "DEM" : currency.code;
+}
+
+double DecimalRate(const EuroRate& currency) {
+    // The shortest text that reads back as the float is the decimal it was written from: every
+    // rate has at most six significant digits, which a float tells apart.
+    char text[32];
+    const auto written = std::to_chars(text, text + sizeof text, currency.rate);
+    double rate = currency.rate;
+    std::from_chars(text, written.ptr, rate);
+    return rate;
+}
+
+std::optional<double> RateOfCode(std::string_view code) {
+    if (SameIgnoringCase(code, kEuroCode)) {
+        return 1.0;
+    }
+    for (const EuroRate& currency : kRates) {
+        if (SameIgnoringCase(code, currency.code) || SameIgnoringCase(code, IsoCode(currency))) {
+            return DecimalRate(currency);
+        }
+    }
+    return std::nullopt;
 }
 
 std::string FormatEuroAmount(double amount, int thousands, bool decimalComma,

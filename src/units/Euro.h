@@ -2,6 +2,7 @@
 // texts a conversion shows in the result field.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -34,5 +35,20 @@ std::string EuroToCurrencyText(double value, int currencyIndex, int thousands, b
                                bool lastEvaluationSucceeded);
 std::string CurrencyToEuroText(double value, int currencyIndex, int thousands, bool decimalComma,
                                bool lastEvaluationSucceeded);
+
+// The Euro's own code, which the table leaves out.
+inline constexpr std::string_view kEuroCode = "EUR";
+
+// The currency's ISO 4217 code: the shown code but for the Deutsche Mark, DEM for DM.
+std::string_view IsoCode(const EuroRate& currency);
+
+// The decimal rate the single-precision one was written from (1.95583 for the float nearest
+// it): for amounts shown to more digits than the result field's six decimals, where the
+// float's own digits would show.
+double DecimalRate(const EuroRate& currency);
+
+// Units per Euro of the currency a code names, in any case: 1 for the Euro, the decimal rate
+// for a shown or an ISO code of the table; nothing for any other text.
+std::optional<double> RateOfCode(std::string_view code);
 
 }  // namespace quillex

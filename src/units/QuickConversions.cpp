@@ -4,6 +4,7 @@
 #include <span>
 #include <sstream>
 
+#include "text/Cp1252.h"
 #include "text/RegularFile.h"
 #include "text/Texts.h"
 
@@ -48,11 +49,6 @@ constexpr FixedConversion kMetricToImperial[] = {
 };
 
 static_assert(std::size(kImperialToMetric) + std::size(kMetricToImperial) == kFixedConversionCount);
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-    return std::ranges::equal(a, b, [&](char x, char y) { return lower(x) == lower(y); });
-}
 
 ConversionSubmenu FixedSubmenu(TextId title, std::span<const FixedConversion> entries,
                                std::size_t firstIndex) {

@@ -62,6 +62,24 @@ TEST(Euro, ConversionTexts) {
     }
 }
 
+// The command line shows more digits than the result field: it takes the decimal rates the
+// floats were made from, found by any spelling of a code.
+TEST(Euro, CodesGiveTheDecimalRates) {
+    EXPECT_EQ(RateOfCode("eur"), 1.0);
+    EXPECT_EQ(RateOfCode("DEM"), 1.95583);
+    EXPECT_EQ(RateOfCode("dm"), 1.95583);
+    EXPECT_EQ(RateOfCode("itl"), 1936.27);
+    EXPECT_EQ(RateOfCode("IEP"), 0.787564);
+    EXPECT_EQ(RateOfCode("PTE"), 200.482);
+    for (const EuroRate& currency : EuroRates()) {
+        EXPECT_EQ(static_cast<float>(DecimalRate(currency)), currency.rate) << currency.code;
+        EXPECT_EQ(RateOfCode(IsoCode(currency)), DecimalRate(currency)) << currency.code;
+    }
+    EXPECT_FALSE(RateOfCode("USD"));
+    EXPECT_FALSE(RateOfCode(""));
+    EXPECT_FALSE(RateOfCode("DEMX"));
+}
+
 TEST(Euro, HugeAmountsAreWrittenWhole) {
     const std::string text = FormatEuroAmount(1.7976931348623157e308, 0, false, true);
     EXPECT_EQ(text.size(), 316u);
