@@ -8,6 +8,7 @@
 #include "store/QtCp1252.h"
 #include "ui/Commands.h"
 #include "ui/DialogUnits.h"
+#include "ui/Inks.h"
 #include "ui/QtTexts.h"
 #include "ui/TitledFrame.h"
 #include "ui/TypingLimit.h"
@@ -17,9 +18,6 @@ namespace {
 
 constexpr const char* kBaseNames[] = {"Dec", "Bin", "Oct", "Hex"};
 constexpr const char* kOperationNames[] = {"and", "or", "xor", "mod"};
-
-const QColor kRed(255, 0, 0);
-const QColor kBlue(0, 0, 255);
 
 struct FieldPlace {
     LogicField field;
@@ -97,7 +95,7 @@ void CLogicPage::Build() {
     makeField(kFieldPlaces[1]);
     makeField(kFieldPlaces[2]);
 
-    ShowAll();
+    FollowDesktopColours(this, [this] { ShowAll(); });
 }
 
 void CLogicPage::OnCommand(int commandId) {
@@ -128,9 +126,7 @@ void CLogicPage::ShowAll(const QLineEdit* edited) {
     const std::optional<LogicOp> last = operations_.LastOperation();
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         const bool used = last && static_cast<std::size_t>(*last) == i;
-        QPalette palette = buttons_[i]->palette();
-        palette.setColor(QPalette::ButtonText, used ? kRed : kBlue);
-        buttons_[i]->setPalette(palette);
+        SetInk(buttons_[i], QPalette::ButtonText, used ? Ink::Red : Ink::Blue, QPalette::Button);
     }
 }
 

@@ -11,6 +11,7 @@
 #include "ui/CWindowPlacement.h"
 #include "ui/CurrencyIcons.h"
 #include "ui/DialogUnits.h"
+#include "ui/Inks.h"
 #include "ui/QtTexts.h"
 #include "ui/ToolIcons.h"
 #include "units/Euro.h"
@@ -23,25 +24,16 @@ constexpr int kDialogHeight = 78;
 constexpr int kInputCellHeight = 24;  // pixels
 constexpr int kResultCellHeight = 48;
 
-const QColor kInputColour(0, 0, 193);
-const QColor kNegativeColour(225, 0, 0);
-const QColor kValueColour(1, 1, 1);
-// The lines keep their own light backgrounds, so that their fixed text colours stay readable
-// under a dark theme too.
+// The lines' own light backgrounds; on a dark desktop they take the palette's.
 const QColor kInputBackground(255, 255, 255);
 const QColor kResultBackground(244, 244, 236);
 
-QLineEdit* MakeLine(QWidget* parent, TextId name, int cellHeight, const QColor& text,
-                    const QColor& background) {
+QLineEdit* MakeLine(QWidget* parent, TextId name, int cellHeight) {
     auto* line = new QLineEdit(parent);
     line->setAccessibleName(Tr(name));
     QFont font = DialogUnits::DefaultDialogFont();
     font.setPixelSize(DialogUnits::PixelSizeForCellHeight(font, cellHeight));
     line->setFont(font);
-    QPalette colours = line->palette();
-    colours.setColor(QPalette::Text, text);
-    colours.setColor(QPalette::Base, background);
-    line->setPalette(colours);
     return line;
 }
 
@@ -66,13 +58,15 @@ CMiniCalcDlg::CMiniCalcDlg(int currencyIndex, const QString& placement, QWidget*
     setFixedSize(units.X(kDialogWidth), units.Y(kDialogHeight));
     setSizeGripEnabled(false);
 
-    input_ =
-        MakeLine(this, TextId::NameExpression, kInputCellHeight, kInputColour, kInputBackground);
+    input_ = MakeLine(this, TextId::NameExpression, kInputCellHeight);
     units.Place(input_, 4, 4, 152, 18);
-    result_ =
-        MakeLine(this, TextId::NameResult, kResultCellHeight, kValueColour, kResultBackground);
+    result_ = MakeLine(this, TextId::NameResult, kResultCellHeight);
     result_->setReadOnly(true);
     units.Place(result_, 4, 25, 152, 32);
+    FollowDesktopColours(this, [this] {
+        SetFieldColours(input_, Ink::DeepBlue, kInputBackground);
+        SetFieldColours(result_, resultInk_, kResultBackground);
+    });
 
     QPushButton* intoCurrency =
         MakeButton(this, TextId::NameMiniEuroToCurrency, CurrencyIcon(currencyIndex_));
@@ -137,9 +131,8 @@ void CMiniCalcDlg::Evaluate() {
 
 void CMiniCalcDlg::ShowValue(double shown) {
     resultText_ = QString::asprintf("%.3f", shown);
-    QPalette colours = result_->palette();
-    colours.setColor(QPalette::Text, shown >= 0 ? kValueColour : kNegativeColour);
-    result_->setPalette(colours);
+    resultInk_ = shown >= 0 ? Ink::Black : Ink::DeepRed;
+    SetFieldColours(result_, resultInk_, kResultBackground);
     result_->setText(resultText_);
     result_->setCursorPosition(0);
 }

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include "engine/ExprEngine.h"
+#include "ui/Inks.h"
 
 class QLineEdit;
 
@@ -51,6 +52,7 @@ private:
     bool evaluating_ = false;
     QLineEdit* input_ = nullptr;
     QLineEdit* result_ = nullptr;
+    Ink resultInk_ = Ink::Black;  // black for a value of 0 or more, red below
 };
 
 }  // namespace quillex

@@ -17,6 +17,7 @@
 #include "store/QtCp1252.h"
 #include "ui/Commands.h"
 #include "ui/DialogUnits.h"
+#include "ui/Inks.h"
 #include "ui/ProgrammerKeys.h"
 #include "ui/QtTexts.h"
 #include "ui/TypingLimit.h"
@@ -41,17 +42,6 @@ constexpr FieldPlace kFieldPlaces[] = {
     {ProgField::AscII, 88, 112, 18, 56}, {ProgField::Twos, 88, 112, 32, 76},
     {ProgField::Roman, 88, 112, 46, 76},
 };
-
-const QColor kRed(255, 0, 0);
-const QColor kNearBlack(1, 1, 1);
-const QColor kBlue(0, 0, 255);
-const QColor kGreen(0, 128, 0);
-
-void SetCaptionColour(QPushButton* button, const QColor& colour) {
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::ButtonText, colour);
-    button->setPalette(palette);
-}
 
 // A shift is an arrow with a bar at its tail (a zero comes in there); a rotation is an arrow
 // bent round, since the bit that leaves comes back on the other side.
@@ -135,32 +125,14 @@ void CProgrammerPage::Build() {
         button->setAutoDefault(false);
         button->setToolTip(Tr(key.tip));
         units.Place(button, key.x, key.y, key.width, key.height);
-        switch (key.colour) {
-            case ProgKeyColour::Width:
-                widthButtons_[static_cast<std::size_t>(key.argument)] = button;
-                break;
-            case ProgKeyColour::Blue:
-                SetCaptionColour(button, kBlue);
-                break;
-            case ProgKeyColour::Green:
-                SetCaptionColour(button, kGreen);
-                break;
-            case ProgKeyColour::Default:
-                break;
-        }
-        if (key.action == ProgKeyAction::Move) {
-            const int side = std::max(1, std::min(button->width(), button->height()) - 4);
-            button->setIcon(MoveIcon(static_cast<BitMove>(key.argument), side,
-                                     button->palette().color(QPalette::ButtonText)));
-            button->setIconSize(QSize(side, side));
-        }
+        keys_.push_back(button);
         const int commandId = kCmdProgrammerFirst + static_cast<int>(i);
         connect(button, &QPushButton::clicked, this,
                 [this, commandId] { IssueCommand(commandId); });
     }
 
     ApplyLimits();
-    ColourWidthButtons();
+    FollowDesktopColours(this, [this] { ColourKeys(); });
     ShowFields();
 }
 
@@ -168,7 +140,7 @@ void CProgrammerPage::SetWidth(const BitWidth& width) {
     fields_.SetWidth(width);
     if (IsBuilt()) {
         ApplyLimits();
-        ColourWidthButtons();
+        ColourKeys();
     }
     ShowFields();
 }
@@ -255,13 +227,34 @@ void CProgrammerPage::ApplyLimits() {
     }
 }
 
-void CProgrammerPage::ColourWidthButtons() {
-    for (std::size_t i = 0; i < widthButtons_.size(); ++i) {
-        if (widthButtons_[i] == nullptr) {
-            continue;
+void CProgrammerPage::ColourKeys() {
+    const auto keys = ProgrammerKeys();
+    for (std::size_t i = 0; i < keys_.size(); ++i) {
+        const ProgrammerKey& key = keys[i];
+        QPushButton* button = keys_[i];
+        switch (key.colour) {
+            case ProgKeyColour::Width: {
+                const bool current = BitWidthFromIndex(key.argument)->bits == fields_.Width().bits;
+                SetInk(button, QPalette::ButtonText, current ? Ink::Red : Ink::Black,
+                       QPalette::Button);
+                break;
+            }
+            case ProgKeyColour::Blue:
+                SetInk(button, QPalette::ButtonText, Ink::Blue, QPalette::Button);
+                break;
+            case ProgKeyColour::Green:
+                SetInk(button, QPalette::ButtonText, Ink::Green, QPalette::Button);
+                break;
+            case ProgKeyColour::Default:
+                break;
         }
-        const bool current = BitWidthFromIndex(static_cast<int>(i))->bits == fields_.Width().bits;
-        SetCaptionColour(widthButtons_[i], current ? kRed : kNearBlack);
+        // The arrows are drawn in the caption's colour.
+        if (key.action == ProgKeyAction::Move) {
+            const int side = std::max(1, std::min(button->width(), button->height()) - 4);
+            button->setIcon(MoveIcon(static_cast<BitMove>(key.argument), side,
+                                     button->palette().color(QPalette::ButtonText)));
+            button->setIconSize(QSize(side, side));
+        }
     }
 }
 

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 #include "bases/ProgrammerFields.h"
 #include "ui/CTabPage.h"
@@ -47,12 +48,14 @@ private:
     void ShowFields(std::optional<ProgField> edited = std::nullopt, bool rewriteEdited = false);
     void Write(ProgField field, const QString& text, bool keepUndo);
     void ApplyLimits();
-    void ColourWidthButtons();
+    // Colours the keys' captions and arrows: the chosen width red, the other widths black, the
+    // base keys blue or green, each readable on the desktop's palette.
+    void ColourKeys();
 
     ProgrammerFields fields_;
     std::array<QLineEdit*, kProgFieldCount> edits_{};
     std::array<TypingLimit*, kProgFieldCount> limits_{};
-    std::array<QPushButton*, kBitWidthCount> widthButtons_{};
+    std::vector<QPushButton*> keys_;  // the buttons of ProgrammerKeys(), in its order
     bool writing_ = false;  // the page writes a field: its edit notification is not the user's
 };
 

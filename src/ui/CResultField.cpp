@@ -1,6 +1,7 @@
 #include "ui/CResultField.h"
 
 #include "ui/DialogUnits.h"
+#include "ui/Inks.h"
 #include "ui/QtTexts.h"
 
 namespace quillex {
@@ -14,10 +15,7 @@ CResultField::CResultField(QWidget* parent) : QLineEdit(parent) {
     setAccessibleName(Tr(TextId::NameResult));
     setReadOnly(true);
     setToolTip(Tr(TextId::ResultFieldTip));
-    QPalette colours = palette();
-    colours.setColor(QPalette::Text, QColor(0, 0, 255));
-    colours.setColor(QPalette::Base, Qt::white);
-    setPalette(colours);
+    FollowDesktopColours(this, [this] { SetFieldColours(this, Ink::Blue, Qt::white); });
     // Measured in the face that the field will draw with, which may stand in for Arial.
     QFont font = DialogUnits::PixelFont(QStringLiteral("Arial"), QFont::SansSerif, kCellHeight);
     font.setPixelSize(DialogUnits::PixelSizeForCellHeight(font, kCellHeight));

@@ -5,18 +5,18 @@
 #include <QPalette>
 
 #include "ui/Help.h"
+#include "ui/Inks.h"
 
 namespace quillex {
-namespace {
-
-const QColor kUnvisitedColour(0, 0, 255);
-const QColor kVisitedColour(128, 0, 128);
-
-}  // namespace
-
 CStaticLink::CStaticLink(QWidget* parent) : QLabel(parent) {
     setTextFormat(Qt::PlainText);
     setCursor(Qt::PointingHandCursor);
+    // The next paint colours the link for the new palette.
+    FollowDesktopColours(this, [this] {
+        look_ = Look::Plain;
+        setPalette(QPalette());
+        update();
+    });
 }
 
 bool CStaticLink::Open() {
@@ -62,10 +62,9 @@ void CStaticLink::UpdateLook() {
         return;
     }
     // Only the colour and the underline are set; the rest still follows the parent.
-    QPalette palette;
-    palette.setColor(QPalette::WindowText,
-                     wanted == Look::Visited ? kVisitedColour : kUnvisitedColour);
-    setPalette(palette);
+    setPalette(QPalette());
+    SetInk(this, QPalette::WindowText, wanted == Look::Visited ? Ink::Purple : Ink::Blue,
+           QPalette::Window);
     QFont underlined;
     underlined.setUnderline(true);
     setFont(underlined);
