@@ -3,11 +3,13 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QWidget>
 
 #include <algorithm>
 #include <cmath>
 #include <utility>
+#include <vector>
 
 namespace quillex {
 namespace {
@@ -53,25 +55,49 @@ QColor Mixed(const QColor& from, const QColor& to, double share) {
                   mix(from.blue(), to.blue()));
 }
 
-// Hears the application's palette changes for its owner.
+// Hears the application's palette changes, once for all who follow them: one filter on the
+// application sees every event of the program, so there is only one.
 class PaletteWatcher : public QObject {
 public:
-    PaletteWatcher(QObject* owner, std::function<void()> apply)
-        : QObject(owner), apply_(std::move(apply)) {
-        QCoreApplication::instance()->installEventFilter(this);
+    static PaletteWatcher& Instance() {
+        static QPointer<PaletteWatcher> watcher;
+        if (watcher.isNull()) {
+            watcher = new PaletteWatcher;
+        }
+        return *watcher;
+    }
+    void Add(QObject* owner, std::function<void()> apply) {
+        // Windows that come and go (the information dialog) leave no followers behind.
+        std::erase_if(followers_, [](const Follower& f) { return f.owner.isNull(); });
+        followers_.push_back({owner, std::move(apply)});
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched == QCoreApplication::instance() &&
             event->type() == QEvent::ApplicationPaletteChange) {
-            apply_();
+            // A follower may add another while it runs; that one has its colours already.
+            const std::size_t count = followers_.size();
+            for (std::size_t i = 0; i < count; ++i) {
+                if (!followers_[i].owner.isNull()) {
+                    const std::function<void()> apply = followers_[i].apply;
+                    apply();
+                }
+            }
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
-    std::function<void()> apply_;
+    PaletteWatcher() : QObject(QCoreApplication::instance()) {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+    struct Follower {
+        QPointer<QObject> owner;
+        std::function<void()> apply;
+    };
+    std::vector<Follower> followers_;
 };
 
 }  // namespace
@@ -120,7 +146,7 @@ void SetFieldColours(QWidget* field, Ink ink, const QColor& lightBackground) {
 
 void FollowDesktopColours(QObject* owner, std::function<void()> apply) {
     apply();
-    new PaletteWatcher(owner, std::move(apply));
+    PaletteWatcher::Instance().Add(owner, std::move(apply));
 }
 
 }  // namespace quillex
