@@ -1,7 +1,8 @@
 // A libFuzzer target over the command line, fed with arbitrary bytes:
 //   - ParseCommandLine on the arguments the input holds;
 //   - RunEvaluations on what it parsed, once as asked and once with --bases switched, with the
-//     rest of the input as standard input; RunInteractive likewise.
+//     rest of the input as standard input; RunInteractive likewise;
+//   - RunUnitCommand for --convert, --euro and --units, over region tables held in memory.
 //
 // Input layout: ARGUMENT NUL ARGUMENT NUL ... NUL NUL STANDARD-INPUT. A seed file is a command
 // line with NUL bytes between its arguments.
@@ -11,7 +12,9 @@
 // the same command line, and its values lie in their ranges; a run writes one result line per
 // input and one too-long message per cut input, exits with 0 or 1, and --bases adds the
 // programmer page's seven labelled fields after every result but that of an empty input,
-// changes nothing else, and shows fields that agree with their Dec value.
+// changes nothing else, and shows fields that agree with their Dec value. A unit command
+// exits with 0 and writes its output only on standard output, or exits with 2 and writes one
+// message line only on the error output; --convert and --euro write one line.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -22,6 +25,7 @@
 
 #include "FuzzCheck.h"
 #include "cli/CommandLine.h"
+#include "cli/UnitCommands.h"
 #include "engine/BitWidth.h"
 #include "text/Cp1252.h"
 #include "text/Texts.h"
@@ -248,6 +252,38 @@ void CheckInteractive(const CommandLine& parsed, std::string_view standardInput)
                std::to_string(prompts) + " prompts for \"" + Escaped(standardInput) + "\"");
 }
 
+// Every region holds an inch and a centimetre (and its "All" file a mile too): small tables,
+// so that a label is found in several regions and in none.
+std::optional<quillex::RegionTable> ReadRegionInMemory(const std::string& fileName) {
+    static const quillex::RegionTable common = [] {
+        std::istringstream in("2\nin,inch\n1\n2.54\ncm,centimeter\n0.3937007874015748\n1\n");
+        return quillex::ReadRegion(in);
+    }();
+    static const quillex::RegionTable all = [] {
+        std::istringstream in(
+            "3\nin,inch\n1\n2.54\n0.0000157828\ncm,centimeter\n"
+            "0.3937007874015748\n1\n0.0000062137\nmi,mile\n63360\n160934.4\n1\n");
+        return quillex::ReadRegion(in);
+    }();
+    return fileName.ends_with(".all") ? all : common;
+}
+
+void CheckUnitCommand(const std::vector<std::string>& arguments, const CommandLine& parsed) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = quillex::RunUnitCommand(parsed, out, err, ReadRegionInMemory);
+    const std::vector<std::string> lines = Lines(out.str());
+    const std::vector<std::string> errors = Lines(err.str());
+    const auto context = [&] { return Describe(arguments) + " exit " + std::to_string(status); };
+    if (status == 0) {
+        FUZZ_CHECK(errors.empty() && !lines.empty(), context());
+        FUZZ_CHECK(parsed.action == CommandLine::Action::Units || lines.size() == 1, context());
+    } else {
+        FUZZ_CHECK(status == quillex::kExitBadOperand && lines.empty() && errors.size() == 1,
+                   context());
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -276,6 +312,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CheckEvaluations(arguments, parsed, standardInput);
     } else if (parsed.action == CommandLine::Action::Interactive) {
         CheckInteractive(parsed, standardInput);
+    } else if (parsed.action == CommandLine::Action::Convert ||
+               parsed.action == CommandLine::Action::Euro ||
+               parsed.action == CommandLine::Action::Units) {
+        CheckUnitCommand(arguments, parsed);
     }
     return 0;
 }

@@ -257,11 +257,15 @@ TEST(UnitCommands, AnOperandThatDoesNotFitIsReportedWithTheStatusOfBadUsage) {
              {"--convert", "", "m", "cm"},
              {"--euro", "1", "EUR", "USD"},
              {"--units", "Lengths"},
+             {"--convert", "1", "m\ni", "cm"},
+             {"--convert", "1\n2", "m", "cm"},
          }) {
         const RunOutput run = RunUnits(arguments);
         EXPECT_EQ(run.status, kExitBadOperand) << arguments[1];
         EXPECT_EQ(run.out, "");
+        // One line, whatever the operand holds.
         EXPECT_TRUE(run.err.starts_with("quillex: ")) << run.err;
+        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
     }
     EXPECT_EQ(RunUnits({"--convert", "1", "m", "furlongs"}).err,
               "quillex: " + TextWith(TextId::UnitUnknown, {"furlongs"}) + "\n");

@@ -22,8 +22,20 @@ std::optional<RegionTable> ReadFromDataFolder(const std::string& fileName) {
     return ReadRegionFile(FindDataFile(fileName, ProgramFolder()));
 }
 
+// A message on one line, whatever the operands it quotes hold: a control character (a line
+// end among them) is written as \xNN.
 int Fail(std::ostream& err, int status, std::string_view message) {
-    err << "quillex: " << message << '\n';
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string line = "quillex: ";
+    for (const char c : message) {
+        const auto code = static_cast<unsigned char>(c);
+        if (code < 0x20 || code == 0x7F) {
+            line += {'\\', 'x', kHex[code >> 4], kHex[code & 0xF]};
+        } else {
+            line += c;
+        }
+    }
+    err << line << '\n';
     return status;
 }
 
