@@ -8,6 +8,7 @@
 #include "ui/Inks.h"
 
 namespace quillex {
+
 CStaticLink::CStaticLink(QWidget* parent) : QLabel(parent) {
     setTextFormat(Qt::PlainText);
     setCursor(Qt::PointingHandCursor);
