@@ -84,14 +84,7 @@ std::optional<Placement> ParsePlacement(const QString& text) {
 }
 
 bool PlacementFits(const Placement& stored, const Placement& current) {
-    // In 64 bits: a stored rectangle edited by hand may span the whole int range.
-    const auto width = [](const Placement& p) {
-        return static_cast<std::int64_t>(p.right) - p.left;
-    };
-    const auto height = [](const Placement& p) {
-        return static_cast<std::int64_t>(p.bottom) - p.top;
-    };
-    return width(stored) == width(current) && height(stored) == height(current);
+    return stored.Width() == current.Width() && stored.Height() == current.Height();
 }
 
 Point FirstRunPosition(int w, int h, int screenWidth, int screenHeight) {

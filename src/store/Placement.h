@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <optional>
 #include <span>
 
@@ -20,6 +21,10 @@ struct Placement {
     int top = 0;
     int right = 0;
     int bottom = 0;
+    // The normal rectangle's size, in 64 bits: a rectangle edited by hand may span the whole
+    // int range.
+    std::int64_t Width() const { return static_cast<std::int64_t>(right) - left; }
+    std::int64_t Height() const { return static_cast<std::int64_t>(bottom) - top; }
     bool operator==(const Placement&) const = default;
 };
 

@@ -69,9 +69,8 @@ void CWindowPlacement::Restore() {
 }
 
 void CWindowPlacement::RestoreSize(const Placement& stored) {
-    // In 64 bits: a stored rectangle edited by hand may span the whole int range.
-    const std::int64_t width = static_cast<std::int64_t>(stored.right) - stored.left;
-    const std::int64_t height = static_cast<std::int64_t>(stored.bottom) - stored.top;
+    const std::int64_t width = stored.Width();
+    const std::int64_t height = stored.Height();
     const QSize smallest = window_->minimumSize();
     if (width < smallest.width() || height < smallest.height()) {
         return;
