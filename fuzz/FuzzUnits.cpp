@@ -10,7 +10,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -27,8 +26,7 @@ void Check(bool condition, const char* what) {
 }
 
 void CheckRegion(const std::string& input) {
-    std::istringstream in(input);
-    const quillex::RegionTable table = quillex::ReadRegion(in);
+    const quillex::RegionTable table = quillex::ReadRegion(input);
     Check(table.Size() <= quillex::kMaxRegionUnits, "more than 200 units");
     Check(table.labels.size() == table.Size(), "a label per unit");
     Check(table.factors.size() == table.Size() * table.Size(), "a square of factors");
@@ -49,8 +47,7 @@ void CheckRegion(const std::string& input) {
 }
 
 void CheckConversionTable(const std::string& input) {
-    std::istringstream in(input);
-    const quillex::ConversionTable table = quillex::ReadConversionTable(in);
+    const quillex::ConversionTable table = quillex::ReadConversionTable(input);
     std::size_t filled = 0;
     std::size_t known = 0;
     for (const quillex::ConversionRecord& record : table) {

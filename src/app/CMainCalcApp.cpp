@@ -12,9 +12,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <functional>
-#include <iostream>
 #include <optional>
 #include <utility>
 
@@ -119,8 +119,9 @@ bool CMainCalcApp::BecomePrimaryInstance(InstanceCommand command) {
         return false;
     }
     if (channel_->Listener() < 0) {
-        std::cerr << "quillex: " << channel_->Problem() << "; " << Text(TextId::InstanceAlone)
-                  << '\n';
+        const std::string_view alone = Text(TextId::InstanceAlone);
+        std::fprintf(stderr, "quillex: %s; %.*s\n", channel_->Problem().c_str(),
+                     static_cast<int>(alone.size()), alone.data());
         return true;
     }
     listenerNotifier_ = new QSocketNotifier(channel_->Listener(), QSocketNotifier::Read, this);

@@ -1,9 +1,11 @@
-#include <iostream>
+#include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/InstanceCommands.h"
 #include "cli/CommandLine.h"
+#include "cli/StdioStreams.h"
 #include "cli/UnitCommands.h"
 
 #ifdef QUILLEX_WITH_WINDOW
@@ -17,13 +19,19 @@
 
 namespace {
 
+// Writes a message of the window's path on standard error through stdio alone, so that
+// the window's start builds no C++ stream.
+void PrintError(std::string_view text) {
+    std::fwrite(text.data(), 1, text.size(), stderr);
+}
+
 // Opens the window, or hands the running one `command`; a build without a window says how to
 // calculate instead.
 int RunWindow([[maybe_unused]] int argc, [[maybe_unused]] char** argv,
               [[maybe_unused]] quillex::InstanceCommand command) {
 #ifdef QUILLEX_WITH_WINDOW
     if (!quillex::HasDisplay()) {
-        std::cerr << quillex::Text(quillex::TextId::NoDisplay);
+        PrintError(quillex::Text(quillex::TextId::NoDisplay));
         return 1;
     }
     QApplication app(argc, argv);
@@ -44,7 +52,7 @@ int RunWindow([[maybe_unused]] int argc, [[maybe_unused]] char** argv,
     quillex::CMainCalcApp application;
     return application.Run(command);
 #else
-    std::cerr << quillex::Text(quillex::TextId::NoWindow);
+    PrintError(quillex::Text(quillex::TextId::NoWindow));
     return 1;
 #endif
 }
@@ -58,32 +66,38 @@ int main(int argc, char** argv) {
     // The messages on standard error are in the window's language too.
     quillex::SetLanguage(commandLine.language);
     if (quillex::StandardInputMissing(commandLine)) {
-        std::cerr << "quillex: " << quillex::Text(quillex::TextId::InputClosed) << '\n';
+        PrintError("quillex: ");
+        PrintError(quillex::Text(quillex::TextId::InputClosed));
+        PrintError("\n");
         return 2;
     }
+    if (commandLine.action == CommandLine::Action::Window) {
+        return RunWindow(
+            argc, argv,
+            commandLine.toggle ? quillex::InstanceCommand::Toggle : quillex::InstanceCommand::Open);
+    }
+    const quillex::StdioStreams stdio = quillex::Stdio();
     switch (commandLine.action) {
         case CommandLine::Action::BadUsage:
-            std::cerr << "quillex: " << commandLine.error << "\n\n" << quillex::UsageText();
+            stdio.err << "quillex: " << commandLine.error << "\n\n" << quillex::UsageText();
             return 2;
         case CommandLine::Action::Help:
-            std::cout << quillex::UsageText();
-            return quillex::FinishOutput(std::cout, std::cerr, 0);
+            stdio.out << quillex::UsageText();
+            return quillex::FinishOutput(stdio.out, stdio.err, 0);
         case CommandLine::Action::Version:
-            std::cout << quillex::VersionText();
-            return quillex::FinishOutput(std::cout, std::cerr, 0);
+            stdio.out << quillex::VersionText();
+            return quillex::FinishOutput(stdio.out, stdio.err, 0);
         case CommandLine::Action::Evaluate:
             // No window system is touched: this works on machines without a display.
-            return quillex::RunEvaluations(commandLine, std::cin, std::cout, std::cerr);
+            return quillex::RunEvaluations(commandLine, stdio.in, stdio.out, stdio.err);
         case CommandLine::Action::Interactive:
-            return quillex::RunInteractive(commandLine, std::cin, std::cout, std::cerr);
+            return quillex::RunInteractive(commandLine, stdio.in, stdio.out, stdio.err);
         case CommandLine::Action::Convert:
         case CommandLine::Action::Euro:
         case CommandLine::Action::Units:
-            return quillex::RunUnitCommand(commandLine, std::cout, std::cerr);
+            return quillex::RunUnitCommand(commandLine, stdio.out, stdio.err);
         case CommandLine::Action::Window:
-            break;
+            break;  // opened above, without these streams
     }
-    return RunWindow(
-        argc, argv,
-        commandLine.toggle ? quillex::InstanceCommand::Toggle : quillex::InstanceCommand::Open);
+    return 0;
 }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <sstream>
 #include <utility>
 
 #include "text/NumberText.h"
@@ -11,29 +10,21 @@
 namespace quillex {
 namespace {
 
-// One line of at most kMaxRegionLineLength characters, without its line end; the rest of a
-// longer line is skipped, so it can never be taken for the next item. False at the end of
-// the input when no character was left.
-bool ReadLine(std::istream& in, std::string& line) {
+// One line of at most kMaxRegionLineLength characters from `in` at `position`, without its
+// line end; the rest of a longer line is skipped, so it can never be taken for the next item.
+// False at the end of the input when no character was left.
+bool ReadLine(std::string_view in, std::size_t& position, std::string& line) {
     line.clear();
-    std::streambuf* buffer = in.rdbuf();
-    if (buffer == nullptr) {
+    if (position >= in.size()) {
         return false;
     }
-    bool any = false;
-    for (int c = buffer->sbumpc(); c != std::char_traits<char>::eof(); c = buffer->sbumpc()) {
-        any = true;
-        if (c == '\n') {
-            break;
-        }
-        if (line.size() < kMaxRegionLineLength) {
-            line += static_cast<char>(c);
-        }
-    }
+    const std::size_t end = std::min(in.find('\n', position), in.size());
+    line.assign(in.substr(position, std::min(end - position, kMaxRegionLineLength)));
+    position = end + 1;
     if (!line.empty() && line.back() == '\r') {
         line.pop_back();
     }
-    return any;
+    return true;
 }
 
 }  // namespace
@@ -45,10 +36,11 @@ std::string RegionFileName(std::size_t region, bool allFiles) {
     return "convert/" + std::string(kRegionNames[region]) + (allFiles ? ".all" : ".conv");
 }
 
-RegionTable ReadRegion(std::istream& in) {
+RegionTable ReadRegion(std::string_view in) {
     RegionTable table;
+    std::size_t position = 0;
     std::string line;
-    if (!ReadLine(in, line)) {
+    if (!ReadLine(in, position, line)) {
         return table;
     }
     const std::int32_t count = ReadLeadingInteger(line);
@@ -61,13 +53,13 @@ RegionTable ReadRegion(std::istream& in) {
     std::vector<std::vector<double>> columns;
     for (std::size_t i = 0; i < kept; ++i) {
         std::string header;
-        if (!ReadLine(in, header)) {
+        if (!ReadLine(in, position, header)) {
             break;
         }
         std::erase(header, '"');
         std::vector<double> column(kept);
         std::size_t k = 0;
-        for (; k < announced && ReadLine(in, line); ++k) {
+        for (; k < announced && ReadLine(in, position, line); ++k) {
             if (k < kept) {
                 column[k] = ReadLeadingNumber(line);
             }
@@ -96,12 +88,11 @@ RegionTable ReadRegion(std::istream& in) {
 }
 
 std::optional<RegionTable> ReadRegionFile(const std::filesystem::path& path) {
-    std::optional<std::string> bytes = ReadRegularFile(path, kMaxDataFileSize);
+    const std::optional<std::string> bytes = ReadRegularFile(path, kMaxDataFileSize);
     if (!bytes) {
         return std::nullopt;
     }
-    std::istringstream in(std::move(*bytes));
-    return ReadRegion(in);
+    return ReadRegion(*bytes);
 }
 
 std::string FormatConvertedValue(double value) {

@@ -14,7 +14,6 @@
 #include <cstddef>
 #include <filesystem>
 #include <functional>
-#include <istream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -49,7 +48,7 @@ struct RegionTable {
 // kMaxRegionUnits, a file that ends early keeps the units whose blocks it holds in full, and a
 // line longer than kMaxRegionLineLength is cut there. A count that is not a positive number
 // gives no units.
-RegionTable ReadRegion(std::istream& in);
+RegionTable ReadRegion(std::string_view in);
 // Nothing when the file cannot be opened.
 std::optional<RegionTable> ReadRegionFile(const std::filesystem::path& path);
 

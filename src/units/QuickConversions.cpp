@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <span>
-#include <sstream>
 
 #include "text/Cp1252.h"
 #include "text/RegularFile.h"
@@ -86,31 +85,27 @@ const std::array<ConversionCategory, 15> kConversionCategories = {{
     {"Volume", TextId::MenuCategoryVolume},
 }};
 
-ConversionTable ReadConversionTable(std::istream& in) {
+ConversionTable ReadConversionTable(std::string_view in) {
     ConversionTable table;
-    std::streambuf* buffer = in.rdbuf();
-    if (buffer == nullptr) {
-        return table;
-    }
-    constexpr int kEnd = std::char_traits<char>::eof();
-    int c = buffer->sbumpc();
-    for (std::size_t line = 0; line < table.size() && c != kEnd; ++line) {
+    std::size_t position = 0;
+    for (std::size_t line = 0; line < table.size() && position < in.size(); ++line) {
         std::array<std::string, 4> fields;
         std::size_t stored = 0;
         bool tooLong = false;
-        for (; c != kEnd && c != '\n'; c = buffer->sbumpc()) {
+        for (; position < in.size() && in[position] != '\n'; ++position) {
+            const char c = in[position];
             if (stored == fields.size()) {
                 continue;
             }
             if (c == ',') {
                 ++stored;
             } else if (fields[stored].size() < kMaxConversionFieldLength) {
-                fields[stored] += static_cast<char>(c);
+                fields[stored] += c;
             } else {
                 tooLong = true;
             }
         }
-        c = buffer->sbumpc();  // past the line feed
+        ++position;  // past the line feed
         if (stored == fields.size() && !tooLong) {
             table[line] = {std::move(fields[0]), std::move(fields[1]), std::move(fields[2]),
                            std::move(fields[3])};
@@ -120,12 +115,11 @@ ConversionTable ReadConversionTable(std::istream& in) {
 }
 
 ConversionTable ReadConversionTableFile(const std::filesystem::path& path) {
-    std::optional<std::string> bytes = ReadRegularFile(path, kMaxDataFileSize);
+    const std::optional<std::string> bytes = ReadRegularFile(path, kMaxDataFileSize);
     if (!bytes) {
         return {};
     }
-    std::istringstream in(std::move(*bytes));
-    return ReadConversionTable(in);
+    return ReadConversionTable(*bytes);
 }
 
 std::vector<ConversionSubmenu> ConversionMenu(const ConversionTable& table) {
@@ -175,7 +169,12 @@ std::string WrapExpression(std::string_view expression) {
     if (expression.empty()) {
         return {};
     }
-    return "(" + std::string(expression) + ")";
+    std::string text;
+    text.reserve(expression.size() + 2);
+    text += '(';
+    text += expression;
+    text += ')';
+    return text;
 }
 
 std::string ConvertExpression(std::string_view expression, std::string_view appendedText) {

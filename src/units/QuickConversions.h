@@ -12,7 +12,6 @@
 #include <array>
 #include <cstddef>
 #include <filesystem>
-#include <istream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -41,7 +40,7 @@ struct ConversionRecord {
 // with a field longer than kMaxConversionFieldLength leaves its record empty and takes nothing
 // from the next line; lines after the kConversionRecordCount-th are not read.
 using ConversionTable = std::array<ConversionRecord, kConversionRecordCount>;
-ConversionTable ReadConversionTable(std::istream& in);
+ConversionTable ReadConversionTable(std::string_view in);
 // An empty table when the file cannot be opened.
 ConversionTable ReadConversionTableFile(const std::filesystem::path& path);
 

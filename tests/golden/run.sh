@@ -63,4 +63,20 @@ for mode in "${modes[@]}"; do
         status=1
     fi
 done
+
+# The standard streams are the program's own over stdio: a failed write is found at the end and
+# reported (status 3), and an interactive run shows each prompt before it reads.
+if [ "${#quillex[@]}" -eq 1 ]; then
+    message=$("${quillex[@]}" --eval '1+1' 2>&1 >/dev/full)
+    actual_status=$?
+    if [ "$actual_status" -ne 3 ] || [ -z "$message" ]; then
+        echo "--eval to a full device: exit status $actual_status, message \"$message\""
+        status=1
+    fi
+    session=$(printf '3+4\n2*5\n' | "${quillex[@]}" --interactive 2>&1 | tail -n +2)
+    if [ "$session" != $'> 7\n> 10\n> ' ]; then
+        echo "--interactive session: \"$session\""
+        status=1
+    fi
+fi
 exit $status

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <sstream>
 #include <string>
 
 #include "engine/ExprEngine.h"
@@ -12,8 +11,7 @@ namespace quillex {
 namespace {
 
 RegionTable Read(const std::string& text) {
-    std::istringstream in(text);
-    return ReadRegion(in);
+    return ReadRegion(text);
 }
 
 // A well-formed file of n units whose factor from unit i to unit k is 1000 * i + k.

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 
 #include "text/Texts.h"
@@ -12,8 +11,7 @@ namespace quillex {
 namespace {
 
 ConversionTable Read(const std::string& text) {
-    std::istringstream in(text);
-    return ReadConversionTable(in);
+    return ReadConversionTable(text);
 }
 
 TEST(ConversionTable, DropsAFaultyLineWithoutTouchingTheNext) {

@@ -31,8 +31,7 @@ std::string RegionFile(std::string_view region, bool all) {
 }
 
 RegionTable Region(std::string_view region, bool all) {
-    std::istringstream in(FileText(RegionFile(region, all)));
-    return ReadRegion(in);
+    return ReadRegion(FileText(RegionFile(region, all)));
 }
 
 std::size_t IndexOf(const std::vector<std::string>& texts, const std::string& text) {
@@ -110,8 +109,7 @@ TEST(RegionFiles, ExactDefinitionsGiveExactFactors) {
 }
 
 TEST(ConvDat, EveryRecordHasAReverseThatUndoesIt) {
-    std::ifstream file(kDataDir + "/conv.dat", std::ios::binary);
-    const ConversionTable table = ReadConversionTable(file);
+    const ConversionTable table = ReadConversionTable(FileText("conv.dat"));
     std::map<std::tuple<std::string, std::string, std::string>, const ConversionRecord*> byPair;
     std::set<std::string> categories;
     for (const ConversionRecord& record : table) {
@@ -153,9 +151,8 @@ TEST(ConvDat, TemperaturesAgreeAtTheFreezingAndBoilingPointsOfWater) {
         {"kelvin", {273.15, 373.15}},
         {"Rankine", {491.67, 671.67}},
     };
-    std::ifstream file(kDataDir + "/conv.dat", std::ios::binary);
     std::size_t records = 0;
-    for (const ConversionRecord& record : ReadConversionTable(file)) {
+    for (const ConversionRecord& record : ReadConversionTable(FileText("conv.dat"))) {
         if (record.category != "Temperature") {
             continue;
         }
