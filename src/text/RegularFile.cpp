@@ -78,24 +78,20 @@ std::optional<std::string> ReadRegularFile(const std::filesystem::path& path, st
     if (fd < 0) {
         return std::nullopt;
     }
+    // Read through a buffer on the stack, so that the string grows by what the file holds:
+    // grown a whole chunk ahead, each small data file left tens of KiB of slack in the heap.
     std::string bytes;
-    constexpr std::size_t kChunk = 64 * 1024;
-    for (;;) {
-        const std::size_t wanted = std::min(kChunk, limit - bytes.size());
-        if (wanted == 0) {
-            break;
-        }
-        const std::size_t old = bytes.size();
-        bytes.resize(old + wanted);
-        const long got = ReadSome(fd, bytes.data() + old, wanted);
+    char chunk[16 * 1024];
+    while (bytes.size() < limit) {
+        const long got = ReadSome(fd, chunk, std::min(sizeof chunk, limit - bytes.size()));
         if (got < 0) {
             Close(fd);
             return std::nullopt;
         }
-        bytes.resize(old + static_cast<std::size_t>(got));
         if (got == 0) {
             break;
         }
+        bytes.append(chunk, static_cast<std::size_t>(got));
     }
     Close(fd);
     return bytes;
