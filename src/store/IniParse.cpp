@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <array>
+
 namespace quillex {
 namespace {
 
@@ -32,6 +34,16 @@ bool IsLineSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 
+// The bytes at which the line reader has something to decide; it passes over all others with
+// one test each.
+constexpr std::array<bool, 256> kLineStops = [] {
+    std::array<bool, 256> stops{};
+    for (const char c : {'=', '\n', '\r', '\\', '"', ';'}) {
+        stops[static_cast<unsigned char>(c)] = true;
+    }
+    return stops;
+}();
+
 // One logical line from `pos` on: leading blanks and comment lines skipped; it ends at a line
 // break outside quotes (a backslash carries it over the break) or at a ';' outside quotes.
 // `equals` is the first '=' outside quotes, or -1. False at the end of the text.
@@ -48,6 +60,10 @@ bool ReadLine(QByteArrayView text, qsizetype& pos, qsizetype& start, qsizetype& 
     }
     qsizetype i = start;
     while (i < size) {
+        if (!kLineStops[static_cast<unsigned char>(data[i])]) {
+            ++i;
+            continue;
+        }
         const char c = data[i++];
         if (c == '=') {
             if (!inQuotes && equals == -1) {
