@@ -255,14 +255,11 @@ void CheckInteractive(const CommandLine& parsed, std::string_view standardInput)
 // Every region holds an inch and a centimetre (and its "All" file a mile too): small tables,
 // so that a label is found in several regions and in none.
 std::optional<quillex::RegionTable> ReadRegionInMemory(const std::string& fileName) {
-    static const quillex::RegionTable common = [] {
-        return quillex::ReadRegion("2\nin,inch\n1\n2.54\ncm,centimeter\n0.3937007874015748\n1\n");
-    }();
-    static const quillex::RegionTable all = [] {
-        return quillex::ReadRegion(
-            "3\nin,inch\n1\n2.54\n0.0000157828\ncm,centimeter\n"
-            "0.3937007874015748\n1\n0.0000062137\nmi,mile\n63360\n160934.4\n1\n");
-    }();
+    static const quillex::RegionTable common =
+        quillex::ReadRegion("2\nin,inch\n1\n2.54\ncm,centimeter\n0.3937007874015748\n1\n");
+    static const quillex::RegionTable all = quillex::ReadRegion(
+        "3\nin,inch\n1\n2.54\n0.0000157828\ncm,centimeter\n"
+        "0.3937007874015748\n1\n0.0000062137\nmi,mile\n63360\n160934.4\n1\n");
     return fileName.ends_with(".all") ? all : common;
 }
 
