@@ -10,7 +10,7 @@ QUILLEX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # file and lintian for the Debian package, rsvg-convert for scripts/render-icons.
 QUILLEX_PACKAGES=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
+    qt6-base-dev qt6-base-dev-tools libgl-dev libfontconfig-dev qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
     clang libclang-rt-14-dev
     xvfb xauth dbus-daemon libx11-dev libxtst-dev libxdamage-dev

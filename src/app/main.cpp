@@ -15,6 +15,7 @@
 #include <QTranslator>
 
 #include "app/CMainCalcApp.h"
+#include "app/FontPrefetch.h"
 #endif
 
 namespace {
@@ -34,6 +35,7 @@ int RunWindow([[maybe_unused]] int argc, [[maybe_unused]] char** argv,
         PrintError(quillex::Text(quillex::TextId::NoDisplay));
         return 1;
     }
+    quillex::FontPrefetch fonts;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillex"));
     QApplication::setOrganizationName(QStringLiteral("Vondrel"));
@@ -49,6 +51,7 @@ int RunWindow([[maybe_unused]] int argc, [[maybe_unused]] char** argv,
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QApplication::installTranslator(&qtTexts);
     }
+    fonts.Wait();
     quillex::CMainCalcApp application;
     return application.Run(command);
 #else
