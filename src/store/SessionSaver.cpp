@@ -38,13 +38,21 @@ void SessionSaver::LoadSettings() {
 }
 
 void SessionSaver::LoadTape() {
-    MayWriteTape();
+    if (!state_.Values().storeStack) {
+        return;
+    }
     const QString path = TapeFilePath();
     if (std::optional<std::vector<TapeEntry>> entries = quillex::LoadTape(path)) {
         state_.LoadTape(*entries);
         tapeInFile_ = std::move(entries);
     } else if (const QFileInfo file(path); file.isFile() && file.size() == 0) {
         tapeInFile_.emplace();
+    }
+}
+
+void SessionSaver::ClaimTape() {
+    if (state_.Values().storeStack) {
+        MayWriteTape();
     }
 }
 

@@ -128,9 +128,7 @@ void CMainCalcDlg::Initialise() {
     connect(tools_, &CToolRow::commandRequested, this, &CMainCalcDlg::HandleCommand);
     CreatePages();
     setWindowTitle(Tr(TextId::MainCaption));
-    if (state_.Values().storeStack) {
-        saver_->LoadTape();
-    }
+    saver_->LoadTape();
     ready_ = true;
     // From here on every change reaches the disk (the tape at once), so no ending loses it.
     saver_->Follow();
@@ -149,6 +147,7 @@ void CMainCalcDlg::CompleteStart() {
     if (finished_) {
         return;
     }
+    saver_->ClaimTape();
     tray_ = new CTrayIcon(this);
     tray_->AttachWindow(this);
     tray_->ShowIcon(CTrayIcon::kIconId);

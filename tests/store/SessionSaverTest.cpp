@@ -111,6 +111,7 @@ TEST_F(SessionSaverTest, OnlyOneWindowAtATimeWritesAFoldersTape) {
     auto start = [](SessionSaver& saver) {
         saver.LoadTape();
         saver.Follow();
+        saver.ClaimTape();
     };
     CalculatorState firstState, secondState, laterState;
     auto first = std::make_unique<SessionSaver>(firstState);
@@ -118,6 +119,7 @@ TEST_F(SessionSaverTest, OnlyOneWindowAtATimeWritesAFoldersTape) {
     QSignalSpy refused(second.get(), &SessionSaver::saveFailed);
     start(*first);
     start(*second);
+    EXPECT_EQ(refused.count(), 1);  // at the claim, before the second window changes anything
     firstState.File({QStringLiteral("1"), QStringLiteral("1")});
     secondState.File({QStringLiteral("2"), QStringLiteral("2")});
     secondState.File({QStringLiteral("3"), QStringLiteral("3")});
