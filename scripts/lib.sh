@@ -7,7 +7,8 @@ QUILLEX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # Everything that builds, tests, benchmarks, fuzzes, checks and packages the project on Debian
 # 12: the X headers build the start-up probe of scripts/bench-startup; the last line holds the
 # validators of the menu entry and the metainfo, groff and man for the manual page, dpkg-dev,
-# file and lintian for the Debian package, rsvg-convert for scripts/render-icons.
+# file and lintian for the Debian package, rsvg-convert and python3 for
+# scripts/render-icons.
 QUILLEX_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev libfontconfig-dev qt6-translations-l10n
@@ -15,7 +16,7 @@ QUILLEX_PACKAGES=(
     clang libclang-rt-14-dev
     xvfb xauth dbus-daemon libx11-dev libxtst-dev libxdamage-dev
     clang-format
-    desktop-file-utils appstream groff-base man-db dpkg-dev file lintian librsvg2-bin
+    desktop-file-utils appstream groff-base man-db dpkg-dev file lintian librsvg2-bin python3
 )
 
 # The cross build for Windows (preset windows) and wine, which runs what it builds. Only CI's

@@ -21,12 +21,13 @@ static void InitResources() {
 namespace quillex {
 QIcon ProgramIcon() {
     // Decoded once for the window, the tray and the information dialog, and never freed, so
-    // that no pixmap outlives the application object at exit. With the format given and
-    // detection off, the reader goes straight to the built-in PNG decoder instead of loading
-    // every image-format plugin to ask it first.
+    // that no pixmap outlives the application object at exit. The picture is a BMP with its
+    // alpha channel, which Qt reads itself: a PNG would load the PNG and zlib libraries into
+    // every start for this one picture. With the format given and detection off, the reader
+    // goes straight to that decoder instead of loading every image-format plugin to ask it.
     static const QIcon* const icon = [] {
         InitResources();
-        QImageReader reader(QStringLiteral(":/icons/quillex.png"), "png");
+        QImageReader reader(QStringLiteral(":/icons/quillex.bmp"), "bmp");
         reader.setAutoDetectImageFormat(false);
         return new QIcon(QPixmap::fromImage(reader.read()));
     }();
