@@ -1,5 +1,6 @@
 #include "ui/FirstPaint.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
@@ -14,7 +15,8 @@ constexpr int kLatestMs = 1000;
 
 // Waits for the first expose of the window's native window. The window paints and flushes
 // while it handles that event, so work queued from the event filter runs after the picture
-// has gone out.
+// has gone out. It is queued below the repaints too: what arrives with the map (the pointer
+// entering a key, the focus coming in) redraws at once instead of waiting for the work.
 class FirstPaintWatcher : public QObject {
 public:
     FirstPaintWatcher(QWidget* window, std::function<void()> work)
@@ -37,8 +39,23 @@ protected:
         return QObject::eventFilter(watched, event);
     }
 
+    bool event(QEvent* event) override {
+        if (event->type() != RunEvent()) {
+            return QObject::event(event);
+        }
+        Run();
+        return true;
+    }
+
 private:
-    void Queue() { QMetaObject::invokeMethod(this, &FirstPaintWatcher::Run, Qt::QueuedConnection); }
+    // Posted events go out by priority; repaints are posted at Qt::LowEventPriority.
+    static constexpr int kBelowRepaints = Qt::LowEventPriority - 1;
+    static QEvent::Type RunEvent() {
+        static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+        return type;
+    }
+
+    void Queue() { QCoreApplication::postEvent(this, new QEvent(RunEvent()), kBelowRepaints); }
 
     void Run() {
         if (!work_) {
