@@ -84,28 +84,62 @@ bool Increment(std::string& digits) {
     return true;
 }
 
-// Every finite double is a multiple of 2^-1074 with at most 767 significant digits, so these
-// precisions make the C library write the exact value, and rounding it here by its next digit
-// rounds exact halves away from zero. Both expansions are written once for each value; every
-// expected text is a rounding of one of them.
+// Every finite double is a multiple of 2^-1074, so a finite number of decimals writes it
+// exactly, and writing more only pads it with zeros: the C library then writes the exact value,
+// and rounding it here by its next digit rounds exact halves away from zero. The checks read at
+// most kReadDecimals decimals and significant digits, so a value is written with its own
+// decimals or with those, whichever is more: a few dozen digits for most values instead of the
+// longest expansion any double needs. Each value is written once; every expected text is a
+// rounding of it.
+constexpr int kReadDecimals = 46;
+// The %G form at the widest checked precision (kCheckedDecimals + 1) writes up to 4 + 40
+// decimals for a value down to 1e-4, and rounding reads the digit after the last.
+static_assert(kReadDecimals >= kCheckedDecimals + 1 + 4 + 1);
+
 struct Exact {
     bool negative = false;
-    std::array<char, 1 + 309 + 1 + 1074 + 1> fixed{};  // 1074 decimals, without the sign
-    std::array<char, 800> scientific{};                // 780 decimals, without the sign
-    std::string_view digits;                           // of scientific, without the point
-    int exponent = 0;                                  // of the first significant digit
+    std::array<char, 1 + 309 + 1 + 1074 + 1> fixed{};   // without the sign
+    std::array<char, 1 + 309 + 1074 + 1> scientific{};  // the significant digits, no point
+    std::string_view digits;                            // of scientific
+    int exponent = 0;                                   // of the first significant digit
 };
+
+// The decimals that write |v| exactly: the place of its lowest set bit below the point.
+int ExactDecimals(double v) {
+    if (v == 0) {
+        return 0;
+    }
+    int exponent = 0;
+    const double mantissa = std::frexp(std::fabs(v), &exponent);
+    const auto bits = static_cast<std::uint64_t>(std::ldexp(mantissa, 53));
+    return std::max(0, 53 - exponent - std::countr_zero(bits));
+}
 
 void Expand(double v, Exact& out) {
     out.negative = std::signbit(v);
-    std::snprintf(out.fixed.data(), out.fixed.size(), "%.1074f", std::fabs(v));
-    std::snprintf(out.scientific.data(), out.scientific.size(), "%.780e", std::fabs(v));
-    // The point after the first digit goes, so that the digits are one run.
-    char* text = out.scientific.data();
-    const std::size_t e = std::string_view(text).find('e');
-    out.exponent = std::atoi(text + e + 1);
-    std::memmove(text + 1, text + 2, e - 2);
-    out.digits = std::string_view(text, e - 1);
+    const int decimals = std::max(ExactDecimals(v), kReadDecimals);
+    std::snprintf(out.fixed.data(), out.fixed.size(), "%.*f", decimals, std::fabs(v));
+    // The significant digits are the fixed form's from its first non-zero digit, the point
+    // left out; zero has none and the exponent 0, as the C library writes it.
+    const std::string_view fixed(out.fixed.data());
+    const std::size_t point = fixed.find('.');
+    const std::size_t first = fixed.find_first_not_of("0.");
+    char* digits = out.scientific.data();
+    std::size_t count = 0;
+    out.exponent = 0;
+    if (first != std::string_view::npos) {
+        out.exponent =
+            first < point ? static_cast<int>(point - first) - 1 : -static_cast<int>(first - point);
+        for (std::size_t i = first; i < fixed.size(); ++i) {
+            if (fixed[i] != '.') {
+                digits[count++] = fixed[i];
+            }
+        }
+    }
+    while (count < kReadDecimals + 2) {
+        digits[count++] = '0';
+    }
+    out.digits = std::string_view(digits, count);
 }
 
 std::string ExpectedFixed(const Exact& exact, int decimals) {
