@@ -26,6 +26,12 @@ void AppendUtf8(std::string& out, char32_t cp) {
     }
 }
 
+// Both encodings write the first 128 code points as those bytes, so a text of them alone is the
+// same in either: the common case, taken with one pass over the bytes.
+bool IsAscii(std::string_view text) {
+    return std::ranges::none_of(text, [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+}
+
 // The code point of the UTF-8 sequence at `i`, which moves past it; an invalid sequence gives
 // nothing and moves one byte on.
 std::optional<char32_t> DecodeUtf8(std::string_view utf8, std::size_t& i) {
@@ -117,6 +123,9 @@ std::optional<unsigned char> CodePointToCp1252(char32_t codePoint) {
 }
 
 std::string Utf8ToCp1252(std::string_view utf8, char replacement) {
+    if (IsAscii(utf8)) {
+        return std::string(utf8);
+    }
     std::string out;
     out.reserve(utf8.size());
     std::size_t i = 0;
@@ -147,6 +156,9 @@ std::string PastedTextToCp1252(std::string_view utf8, std::size_t limit) {
 }
 
 std::string Cp1252ToUtf8(std::string_view text) {
+    if (IsAscii(text)) {
+        return std::string(text);
+    }
     std::string out;
     out.reserve(text.size());
     for (char c : text) {
