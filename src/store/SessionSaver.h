@@ -38,10 +38,10 @@ public:
     void LoadSettings();
     // Reads the tape file into the state, when the tape is kept.
     void LoadTape();
-    // Takes the folder's tape file for this program, when the tape is kept; another window
-    // that holds it is reported (saveFailed), and this one's tape is then never written. A
-    // save takes it as well, so the start may leave this until the window is on the screen:
-    // the lock file is created and synced to the disk.
+    // Takes the folder's tape file for this window, when the tape is kept; when another window
+    // holds it, that is reported (saveFailed) and this window's tape is never written. A save
+    // takes it as well, so the start may leave this until the window is on the screen: taking
+    // it creates a lock file and syncs it to the disk.
     void ClaimTape();
     // From now on every change of the state reaches the disk.
     void Follow();
