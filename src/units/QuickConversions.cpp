@@ -169,12 +169,7 @@ std::string WrapExpression(std::string_view expression) {
     if (expression.empty()) {
         return {};
     }
-    std::string text;
-    text.reserve(expression.size() + 2);
-    text += '(';
-    text += expression;
-    text += ')';
-    return text;
+    return "(" + std::string(expression) + ")";
 }
 
 std::string ConvertExpression(std::string_view expression, std::string_view appendedText) {
