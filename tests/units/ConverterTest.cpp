@@ -10,10 +10,6 @@
 namespace quillex {
 namespace {
 
-RegionTable Read(const std::string& text) {
-    return ReadRegion(text);
-}
-
 // A well-formed file of n units whose factor from unit i to unit k is 1000 * i + k.
 std::string NumberedFile(std::size_t n) {
     std::string text = std::to_string(n) + "\n";
@@ -27,7 +23,7 @@ std::string NumberedFile(std::size_t n) {
 }
 
 TEST(RegionFile, ReadsHeadersAndFactorsInFileOrder) {
-    const RegionTable table = Read(
+    const RegionTable table = ReadRegion(
         "3\r\n\"m\",\"meter\"\r\n1\r\n100 cm\r\n0.5\r\n"
         "cm,centi,meter\n0.01\n1\n2e-3x\nno comma\nabc\n\n1\n");
     ASSERT_EQ(table.Size(), 3u);
@@ -55,14 +51,14 @@ TEST(RegionFile, KeepsOnlyWholeUnitsOfAFaultyFile) {
         {"2" + three.substr(1), 2},  // more lines than announced
     };
     for (const Row& row : rows) {
-        EXPECT_EQ(Read(row.text).Size(), row.units) << row.text;
+        EXPECT_EQ(ReadRegion(row.text).Size(), row.units) << row.text;
     }
     // Announced blocks are three lines long here, whatever the lines hold.
-    EXPECT_EQ(Read("2" + three.substr(1)).names[1], "2");
+    EXPECT_EQ(ReadRegion("2" + three.substr(1)).names[1], "2");
 }
 
 TEST(RegionFile, KeepsTheFirst200UnitsOfALargerFile) {
-    const RegionTable table = Read(NumberedFile(203));
+    const RegionTable table = ReadRegion(NumberedFile(203));
     ASSERT_EQ(table.Size(), kMaxRegionUnits);
     EXPECT_EQ(table.names.back(), "unit 199");
     EXPECT_EQ(table.Factor(199, 150), 150199);
@@ -71,7 +67,7 @@ TEST(RegionFile, KeepsTheFirst200UnitsOfALargerFile) {
 
 TEST(RegionFile, CutsLongLinesWithoutSplittingThem) {
     const std::string longName(150, 'n');
-    const RegionTable table = Read("1\nx," + longName + "\n" + std::string(120, '7') + "\n");
+    const RegionTable table = ReadRegion("1\nx," + longName + "\n" + std::string(120, '7') + "\n");
     ASSERT_EQ(table.Size(), 1u);
     EXPECT_EQ(table.names[0], longName.substr(0, kMaxRegionLineLength - 2));
     EXPECT_DOUBLE_EQ(table.Factor(0, 0), 7.777777777777778e98);
@@ -83,7 +79,7 @@ protected:
     UnitConverter Converter(bool allFiles) {
         return UnitConverter(allFiles, [this](const std::string& name) {
             const auto file = files_.find(name);
-            return file == files_.end() ? std::nullopt : std::optional(Read(file->second));
+            return file == files_.end() ? std::nullopt : std::optional(ReadRegion(file->second));
         });
     }
     std::map<std::string, std::string> files_ = {

@@ -10,13 +10,9 @@
 namespace quillex {
 namespace {
 
-ConversionTable Read(const std::string& text) {
-    return ReadConversionTable(text);
-}
-
 TEST(ConversionTable, DropsAFaultyLineWithoutTouchingTheNext) {
     const std::string tooLong(kMaxConversionFieldLength + 1, 'x');
-    const ConversionTable table = Read(
+    const ConversionTable table = ReadConversionTable(
         "inch,centimeter,Length,2.54,\n"
         "foot,meter,Length\n"  // three commas
         "a,b,c,d,ignored,,\r\n"
@@ -36,7 +32,7 @@ TEST(ConversionTable, DropsAFaultyLineWithoutTouchingTheNext) {
         EXPECT_EQ(table[r], r < std::size(expected) ? expected[r] : ConversionRecord{}) << r;
     }
     const std::string fitting(kMaxConversionFieldLength, 'x');
-    EXPECT_EQ(Read(fitting + ",b,c,d,\n")[0].from, fitting);
+    EXPECT_EQ(ReadConversionTable(fitting + ",b,c,d,\n")[0].from, fitting);
 }
 
 TEST(ConversionTable, ReadsNoMoreLinesThanItHoldsRecords) {
@@ -44,13 +40,13 @@ TEST(ConversionTable, ReadsNoMoreLinesThanItHoldsRecords) {
     for (int line = 0; line < 500; ++line) {
         text += std::to_string(line) + ",b,Time,1,\n";
     }
-    const ConversionTable table = Read(text);
+    const ConversionTable table = ReadConversionTable(text);
     EXPECT_EQ(table.front().from, "0");
     EXPECT_EQ(table.back().from, std::to_string(kConversionRecordCount - 1));
 }
 
 TEST(ConversionMenu, SortsRecordsIntoCategoriesWhateverTheirCase) {
-    const ConversionTable table = Read(
+    const ConversionTable table = ReadConversionTable(
         "inch,centimeter,LENGTH,2.54,\n"
         "inch,centimeter,Lengths,2.54,\n"
         "a,b,time,60,\n");
