@@ -139,7 +139,8 @@ void CMainCalcDlg::Initialise() {
     raise();
     activateWindow();
     pageKeys_->ApplyWidth(state_.Values().widthIndex);
-    AfterFirstPaint(this, [this] { CompleteStart(); });
+    // The tip goes on the screen together with the window; the rest waits for both pictures.
+    AfterFirstPaint({this, ShowTipOfTheDay(state_, this)}, [this] { CompleteStart(); });
 }
 
 void CMainCalcDlg::CompleteStart() {
@@ -155,8 +156,7 @@ void CMainCalcDlg::CompleteStart() {
     connect(tray_, &CTrayIcon::optionsRequested, this, [this] { HandleCommand(kCmdOptions); });
     connect(tray_, &CTrayIcon::infoRequested, this, [this] { HandleCommand(kCmdInfo); });
     connect(tray_, &CTrayIcon::quitRequested, this, [this] { HandleCommand(kCmdQuit); });
-    ShowTipOfTheDay(state_, this);
-    // Only the window's conversion menu reads the table, and the tip holds the window.
+    // Only the window's conversion menu reads the table.
     unitMenus_->LoadConversionTable();
     placement_->FinishStartUp();
     keypad_->SetFocusReturn(true);

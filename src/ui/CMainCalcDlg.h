@@ -36,8 +36,8 @@ public:
     explicit CMainCalcDlg(CalculatorState& state, QWidget* parent = nullptr);
     ~CMainCalcDlg() override;
 
-    // Builds, restores and shows everything in the start-up order; the tray icon and the tip of
-    // the day follow the window's first paint.
+    // Builds, restores and shows everything in the start-up order, the tip of the day with the
+    // window; the tray icon follows their first paint.
     void Initialise();
 
     // Shows the window normally and brings it to the front (tray Open, a second start).
@@ -68,8 +68,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // The start-up steps after the first paint: the tray icon, the tip of the day, the
-    // conversion table.
+    // The start-up steps after the first paint: the tape's lock, the tray icon, the conversion
+    // table.
     void CompleteStart();
     void CreatePages();
     // Tells in a message box which files could not be saved.

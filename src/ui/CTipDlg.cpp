@@ -8,6 +8,7 @@
 #include <QRadialGradient>
 
 #include <cmath>
+#include <memory>
 #include <numbers>
 
 #include "store/CalculatorState.h"
@@ -163,26 +164,33 @@ void CTipDlg::paintEvent(QPaintEvent* /*event*/) {
     p.drawRect(panel_.adjusted(0, 0, -1, -1));
 }
 
-void ShowTipOfTheDay(CalculatorState& state, QWidget* parent) {
+CTipDlg* ShowTipOfTheDay(CalculatorState& state, QWidget* parent) {
     const QString path = TipFilePath();
-    TipOfTheDay tips(path, StoredTipPosition(state.Values(), path));
+    auto tips = std::make_shared<TipOfTheDay>(path, StoredTipPosition(state.Values(), path));
     // The place is kept before the dialog too, so that a Quit while it is open keeps it.
-    const auto keepPlace = [&] {
-        if (const std::optional<TipPosition> reached = tips.Reached()) {
+    const auto keepPlace = [&state, path](const TipOfTheDay& read) {
+        if (const std::optional<TipPosition> reached = read.Reached()) {
             KeepTipPosition(state, path, *reached);
         }
     };
-    keepPlace();
-    if (tips.OpenSeekFailed()) {
+    keepPlace(*tips);
+    if (tips->OpenSeekFailed()) {
         ShowSeekFailure(parent);
     }
     if (!state.Values().showSplash) {
-        return;
+        return nullptr;
     }
-    CTipDlg dialog(tips, true, parent);
-    dialog.exec();
-    state.Set(&Settings::showSplash, dialog.ShowAtStart());
-    keepPlace();
+    // The dialog is modal but not waited for: it goes on the screen together with its window.
+    // The tips live as long as the connection, which goes with the dialog.
+    auto* dialog = new CTipDlg(*tips, true, parent);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::ApplicationModal);
+    QObject::connect(dialog, &QDialog::finished, dialog, [&state, dialog, tips, keepPlace] {
+        state.Set(&Settings::showSplash, dialog->ShowAtStart());
+        keepPlace(*tips);
+    });
+    dialog->show();
+    return dialog;
 }
 
 }  // namespace quillex

@@ -44,8 +44,9 @@ private:
     QRect textArea_;  // the tip, right of the strip and below the heading
 };
 
-// Runs at start-up: reads the next tip at every start and shows it when the settings say so.
-// The check box's choice and the place reached in the tip file go into the state.
-void ShowTipOfTheDay(CalculatorState& state, QWidget* parent);
+// Runs at start-up: reads the next tip at every start and, when the settings say so, shows it
+// in a modal dialog without waiting for it. The check box's choice and the place reached in
+// the tip file go into the state when the dialog closes. Returns the dialog, or nullptr.
+CTipDlg* ShowTipOfTheDay(CalculatorState& state, QWidget* parent);
 
 }  // namespace quillex

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QSet>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -13,20 +14,26 @@ namespace {
 
 constexpr int kLatestMs = 1000;
 
-// Waits for the first expose of the window's native window. The window paints and flushes
-// while it handles that event, so work queued from the event filter runs after the picture
-// has gone out. It is queued below the repaints too: what arrives with the map (the pointer
+// Waits for the first expose of each window's native window. A window paints and flushes
+// while it handles that event, so work queued once the last one came runs after the pictures
+// have gone out. It is queued below the repaints too: what arrives with the map (the pointer
 // entering a key, the focus coming in) redraws at once instead of waiting for the work.
 class FirstPaintWatcher : public QObject {
 public:
-    FirstPaintWatcher(QWidget* window, std::function<void()> work)
-        : QObject(window), work_(std::move(work)) {
-        QWindow* native = window->windowHandle();
-        if (native == nullptr || native->isExposed()) {
+    FirstPaintWatcher(const QList<QWidget*>& windows, std::function<void()> work)
+        : QObject(windows.front()), work_(std::move(work)) {
+        for (QWidget* window : windows) {
+            QWindow* native = window != nullptr ? window->windowHandle() : nullptr;
+            if (native != nullptr && !native->isExposed()) {
+                waiting_.insert(native);
+                native->installEventFilter(this);
+                connect(native, &QObject::destroyed, this, [this, native] { Done(native); });
+            }
+        }
+        if (waiting_.isEmpty()) {
             Queue();
             return;
         }
-        native->installEventFilter(this);
         QTimer::singleShot(kLatestMs, this, &FirstPaintWatcher::Run);
     }
 
@@ -34,7 +41,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
             watched->removeEventFilter(this);
-            Queue();
+            Done(watched);
         }
         return QObject::eventFilter(watched, event);
     }
@@ -55,6 +62,12 @@ private:
         return type;
     }
 
+    void Done(QObject* native) {
+        if (waiting_.remove(native) && waiting_.isEmpty()) {
+            Queue();
+        }
+    }
+
     void Queue() { QCoreApplication::postEvent(this, new QEvent(RunEvent()), kBelowRepaints); }
 
     void Run() {
@@ -67,12 +80,13 @@ private:
     }
 
     std::function<void()> work_;
+    QSet<QObject*> waiting_;  // the native windows not yet exposed
 };
 
 }  // namespace
 
-void AfterFirstPaint(QWidget* window, std::function<void()> work) {
-    new FirstPaintWatcher(window, std::move(work));
+void AfterFirstPaint(const QList<QWidget*>& windows, std::function<void()> work) {
+    new FirstPaintWatcher(windows, std::move(work));
 }
 
 }  // namespace quillex

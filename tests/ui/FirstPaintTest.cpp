@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QWidget>
 
+#include <algorithm>
 #include <memory>
 
 #include "ui/FirstPaint.h"
@@ -26,7 +27,7 @@ TEST(FirstPaint, WorkRunsOnceAfterThePaint) {
     window.show();
     int runs = 0;
     int paintsBefore = -1;
-    AfterFirstPaint(&window, [&] {
+    AfterFirstPaint({&window}, [&] {
         ++runs;
         paintsBefore = window.paints;
     });
@@ -37,11 +38,30 @@ TEST(FirstPaint, WorkRunsOnceAfterThePaint) {
     EXPECT_GE(paintsBefore, 1);
 }
 
+TEST(FirstPaint, WorkWaitsForEveryWindowButNotForOneThatWentUnpainted) {
+    PaintCounter first;
+    PaintCounter second;
+    first.show();
+    second.show();
+    auto gone = std::make_unique<QWidget>();
+    gone->show();
+    int runs = 0;
+    int paintsBefore = -1;
+    AfterFirstPaint({&first, &second, gone.get(), nullptr}, [&] {
+        ++runs;
+        paintsBefore = std::min(first.paints, second.paints);
+    });
+    gone.reset();
+    QTest::qWait(500);  // well before the latest time
+    EXPECT_EQ(runs, 1);
+    EXPECT_GE(paintsBefore, 1);
+}
+
 TEST(FirstPaint, NothingRunsForAWindowThatIsGone) {
     auto window = std::make_unique<QWidget>();
     window->show();
     int runs = 0;
-    AfterFirstPaint(window.get(), [&] { ++runs; });
+    AfterFirstPaint({window.get()}, [&] { ++runs; });
     window.reset();
     QTest::qWait(1200);
     EXPECT_EQ(runs, 0);
