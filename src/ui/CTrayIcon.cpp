@@ -4,12 +4,13 @@
 #include <QApplication>
 #include <QCursor>
 #include <QIcon>
-#include <QImageReader>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QResource>
 #include <QWidget>
 
+#include "ui/Bitmap32.h"
 #include "ui/QtTexts.h"
 
 // The resources live in a static library, whose initialiser the linker would drop unless
@@ -22,14 +23,12 @@ namespace quillex {
 QIcon ProgramIcon() {
     // Decoded once for the window, the tray and the information dialog, and never freed, so
     // that no pixmap outlives the application object at exit. The picture is a BMP with its
-    // alpha channel, which Qt reads itself: a PNG would load the PNG and zlib libraries into
-    // every start for this one picture. With the format given and detection off, the reader
-    // goes straight to that decoder instead of loading every image-format plugin to ask it.
+    // alpha channel, stored uncompressed: a PNG would load the PNG and zlib libraries into
+    // every start for this one picture.
     static const QIcon* const icon = [] {
         InitResources();
-        QImageReader reader(QStringLiteral(":/icons/quillex.bmp"), "bmp");
-        reader.setAutoDetectImageFormat(false);
-        return new QIcon(QPixmap::fromImage(reader.read()));
+        const QByteArray file = QResource(QStringLiteral(":/icons/quillex.bmp")).uncompressedData();
+        return new QIcon(QPixmap::fromImage(ReadBitmap32(file)));
     }();
     return *icon;
 }

@@ -2,11 +2,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QImage>
 #include <QMenu>
+#include <QResource>
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
 
 #include "text/Texts.h"
+#include "ui/Bitmap32.h"
 #include "ui/CTrayIcon.h"
 
 #include "UiTestSupport.h"
@@ -170,6 +173,22 @@ TEST(TrayIcon, ShowingAndRemovingTheIcon) {
     EXPECT_TRUE(tray.ShowIcon(0));
     EXPECT_FALSE(tray.IsShown());
     EXPECT_TRUE(tray.ShowIcon(0));
+}
+
+// The program's own reader gives the icon as Qt's BMP reader does, and nothing for a file cut
+// short or with other masks.
+TEST(TrayIcon, TheIconReadsAsQtReadsIt) {
+    ProgramIcon();  // registers the resources
+    const QByteArray file = QResource(QStringLiteral(":/icons/quillex.bmp")).uncompressedData();
+    const QImage read = ReadBitmap32(file);
+    ASSERT_FALSE(read.isNull());
+    EXPECT_EQ(read, QImage::fromData(file, "BMP").convertToFormat(QImage::Format_ARGB32));
+    for (const qsizetype size : {0, 13, 69, 200, int(file.size()) - 1}) {
+        EXPECT_TRUE(ReadBitmap32(file.left(size)).isNull()) << size;
+    }
+    QByteArray otherMasks = file;
+    otherMasks[54] = '\xff';  // the red mask's lowest byte
+    EXPECT_TRUE(ReadBitmap32(otherMasks).isNull());
 }
 
 }  // namespace
