@@ -168,12 +168,12 @@ CTipDlg* ShowTipOfTheDay(CalculatorState& state, QWidget* parent) {
     const QString path = TipFilePath();
     auto tips = std::make_shared<TipOfTheDay>(path, StoredTipPosition(state.Values(), path));
     // The place is kept before the dialog too, so that a Quit while it is open keeps it.
-    const auto keepPlace = [&state, path](const TipOfTheDay& read) {
-        if (const std::optional<TipPosition> reached = read.Reached()) {
+    const auto keepPlace = [&state, path, tips] {
+        if (const std::optional<TipPosition> reached = tips->Reached()) {
             KeepTipPosition(state, path, *reached);
         }
     };
-    keepPlace(*tips);
+    keepPlace();
     if (tips->OpenSeekFailed()) {
         ShowSeekFailure(parent);
     }
@@ -185,9 +185,9 @@ CTipDlg* ShowTipOfTheDay(CalculatorState& state, QWidget* parent) {
     auto* dialog = new CTipDlg(*tips, true, parent);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::ApplicationModal);
-    QObject::connect(dialog, &QDialog::finished, dialog, [&state, dialog, tips, keepPlace] {
+    QObject::connect(dialog, &QDialog::finished, dialog, [&state, dialog, keepPlace] {
         state.Set(&Settings::showSplash, dialog->ShowAtStart());
-        keepPlace(*tips);
+        keepPlace();
     });
     dialog->show();
     return dialog;
