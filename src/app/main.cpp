@@ -16,6 +16,7 @@
 
 #include "app/CMainCalcApp.h"
 #include "app/FontPrefetch.h"
+#include "app/PaintWarmUp.h"
 #endif
 
 namespace {
@@ -37,6 +38,7 @@ int RunWindow([[maybe_unused]] int argc, [[maybe_unused]] char** argv,
     }
     quillex::FontPrefetch fonts;
     QApplication app(argc, argv);
+    const quillex::PaintWarmUp painting;
     QApplication::setApplicationName(QStringLiteral("Quillex"));
     QApplication::setOrganizationName(QStringLiteral("Vondrel"));
     // Ties the window to the menu entry quillex.desktop, so that docks and task bars show it

@@ -23,6 +23,11 @@ CResultField::CResultField(QWidget* parent) : QLineEdit(parent) {
 }
 
 void CResultField::Show(const QString& text) {
+    // The same result shown again (the focus coming back to the expression, the window
+    // coming up) changes nothing, and is not drawn again.
+    if (text == this->text() && cursorPosition() == 0 && !hasSelectedText()) {
+        return;
+    }
     setText(text);
     setCursorPosition(0);
 }
