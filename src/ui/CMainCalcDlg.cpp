@@ -126,6 +126,7 @@ void CMainCalcDlg::Initialise() {
         keys_->Watch({button});
     }
     connect(tools_, &CToolRow::commandRequested, this, &CMainCalcDlg::HandleCommand);
+    tools_->StartDrawingIcons();
     CreatePages();
     setWindowTitle(Tr(TextId::MainCaption));
     saver_->LoadTape();
@@ -134,7 +135,7 @@ void CMainCalcDlg::Initialise() {
     saver_->Follow();
     resultTape_->show();
     state_.Set(&Settings::stackExpression, false);
-    tools_->DrawIcons();
+    tools_->WaitForIcons();
     showNormal();
     raise();
     activateWindow();

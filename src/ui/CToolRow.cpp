@@ -1,6 +1,10 @@
 #include "ui/CToolRow.h"
 
+#include <QIcon>
 #include <QToolButton>
+
+#include <system_error>
+#include <utility>
 
 #include "ui/Commands.h"
 #include "ui/QtTexts.h"
@@ -52,9 +56,31 @@ QToolButton* CToolRow::Add(TextId tip, const QIcon& icon, int commandId, int x, 
     return button;
 }
 
-void CToolRow::DrawIcons() const {
+CToolRow::~CToolRow() {
+    WaitForIcons();
+}
+
+void CToolRow::StartDrawingIcons() {
+    WaitForIcons();
+    // Each icon keeps the pictures drawn for it, whichever thread draws them.
+    std::vector<std::pair<QIcon, QSize>> pictures;
     for (const QToolButton* button : buttons_) {
-        button->icon().pixmap(button->iconSize());
+        pictures.emplace_back(button->icon(), button->iconSize());
+    }
+    try {
+        drawing_ = std::thread([pictures = std::move(pictures)] {
+            for (const auto& [icon, size] : pictures) {
+                icon.pixmap(size);
+            }
+        });
+    } catch (const std::system_error&) {
+        // Without a thread the first paint draws them.
+    }
+}
+
+void CToolRow::WaitForIcons() {
+    if (drawing_.joinable()) {
+        drawing_.join();
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include <QObject>
 
+#include <thread>
 #include <vector>
 
 #include "text/Texts.h"
@@ -21,15 +22,21 @@ class CToolRow : public QObject {
 public:
     // Creates the buttons as children of the window the layout places controls in.
     explicit CToolRow(WindowLayout& layout);
+    ~CToolRow() override;
+    CToolRow(const CToolRow&) = delete;
+    CToolRow& operator=(const CToolRow&) = delete;
 
     // Adds one more button at the place given in dialog units at the window's default size.
     QToolButton* Add(TextId tip, const QIcon& icon, int commandId, int x, int y, int width,
                      int height, Anchors anchors = kStays);
 
     const std::vector<QToolButton*>& Buttons() const { return buttons_; }
-    // Draws every button's picture at its final size now, while the window is being built, so
-    // that the window's first paint finds them drawn.
-    void DrawIcons() const;
+    // Starts drawing every button's picture at its final size on a thread of its own, while
+    // the rest of the window is being built; WaitForIcons() returns once they are drawn, so
+    // that the window's first paint finds them ready. The buttons' icons stay untouched
+    // in between.
+    void StartDrawingIcons();
+    void WaitForIcons();
 
 signals:
     void commandRequested(int commandId);
@@ -38,6 +45,7 @@ private:
     QWidget* window_;
     WindowLayout& layout_;
     std::vector<QToolButton*> buttons_;
+    std::thread drawing_;
 };
 
 }  // namespace quillex

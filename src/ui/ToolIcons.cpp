@@ -137,8 +137,12 @@ public:
             QPainter painter(&pixmap);
             paint(&painter, QRect(QPoint(0, 0), size), mode, state);
         }
-        drawn_.push_back(wanted);
-        drawn_.back().pixmap = pixmap;
+        // A platform that draws pixmaps on its main thread alone leaves one drawn elsewhere
+        // empty; that one is drawn again when it is asked for there.
+        if (!pixmap.isNull()) {
+            drawn_.push_back(wanted);
+            drawn_.back().pixmap = pixmap;
+        }
         return pixmap;
     }
 

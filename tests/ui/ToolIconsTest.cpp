@@ -8,6 +8,7 @@
 #include <QPixmap>
 
 #include <set>
+#include <thread>
 #include <vector>
 
 namespace quillex {
@@ -44,6 +45,22 @@ TEST(ToolIcons, EveryPictureIsDrawnAndTellsItselfApart) {
                                        static_cast<qsizetype>(drawn.sizeInBytes())));
         }
         EXPECT_EQ(pictures.size(), icons.size()) << side;
+    }
+}
+
+// The window's first pictures are drawn on a thread of its own beside its building; what that
+// thread leaves in an icon is what the main thread would have drawn, text included.
+TEST(ToolIcons, PicturesDrawnOnAnotherThreadAreTheSame) {
+    const QSize size(20, 20);
+    const QIcon ahead[] = {ToolIcon(ToolImage::Converter), CurrencyIcon(0)};
+    std::thread([&ahead, size] {
+        for (const QIcon& icon : ahead) {
+            icon.pixmap(size);
+        }
+    }).join();
+    const QIcon here[] = {ToolIcon(ToolImage::Converter), CurrencyIcon(0)};
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(ahead[i].pixmap(size).toImage(), here[i].pixmap(size).toImage()) << i;
     }
 }
 
