@@ -33,8 +33,8 @@ public:
     const std::vector<QToolButton*>& Buttons() const { return buttons_; }
     // Starts drawing every button's picture at its final size on a thread of its own, while
     // the rest of the window is being built; WaitForIcons() returns once they are drawn, so
-    // that the window's first paint finds them ready. The buttons' icons stay untouched
-    // in between.
+    // that the window's first paint finds them ready. Nothing may paint the buttons in
+    // between: the pictures are kept in the icons that the thread draws into.
     void StartDrawingIcons();
     void WaitForIcons();
 
