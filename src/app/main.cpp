@@ -14,6 +14,10 @@
 #include <QLocale>
 #include <QTranslator>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 #include "app/CMainCalcApp.h"
 #include "app/FontPrefetch.h"
 #include "app/PaintWarmUp.h"
@@ -36,6 +40,13 @@ int RunWindow([[maybe_unused]] int argc, [[maybe_unused]] char** argv,
         PrintError(quillex::Text(quillex::TextId::NoDisplay));
         return 1;
     }
+#if defined(__GLIBC__)
+    // The window's few threads (the font configuration's, the pictures', the toolkit's own)
+    // would each get an allocation arena of their own, every one keeping pages of its own;
+    // sharing the program's one arena keeps them out of its resident memory, and no thread
+    // here allocates often enough to wait for another.
+    mallopt(M_ARENA_MAX, 1);
+#endif
     quillex::FontPrefetch fonts;
     QApplication app(argc, argv);
     const quillex::PaintWarmUp painting;
