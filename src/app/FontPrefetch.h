@@ -1,6 +1,6 @@
 #pragma once
 
-#include <thread>
+#include "ui/BackgroundJob.h"
 
 namespace quillex {
 
@@ -8,20 +8,10 @@ namespace quillex {
 // to the display. Reading it (dozens of configuration files and the font caches) is the largest
 // single step before the first text can be measured, and nothing else the start does needs
 // it, so on a machine with a second core it costs the start nothing. Where fonts are not
-// configured that way it does nothing.
-class FontPrefetch {
-public:
-    FontPrefetch();
-    ~FontPrefetch();
-    FontPrefetch(const FontPrefetch&) = delete;
-    FontPrefetch& operator=(const FontPrefetch&) = delete;
-
-    // Returns once the configuration is loaded; call it before the first font is used, so
-    // that the toolkit does not load a second one alongside.
-    void Wait();
-
-private:
-    std::thread thread_;
-};
+// configured that way it starts nothing.
+//
+// Wait for the job before the first font is used, so that the toolkit does not load a second
+// configuration alongside.
+BackgroundJob PrefetchFonts();
 
 }  // namespace quillex

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <thread>
+#include "ui/BackgroundJob.h"
 
 namespace quillex {
 
@@ -9,16 +9,8 @@ namespace quillex {
 // tab frame's edges) on a pool of threads that it starts the first time it needs them;
 // started then, in the middle of the window's first paint, they hold that paint up by most of
 // a millisecond. Started here, on a second core, they cost the start nothing.
-class PaintWarmUp {
-public:
-    // Call it once the application object exists.
-    PaintWarmUp();
-    ~PaintWarmUp();
-    PaintWarmUp(const PaintWarmUp&) = delete;
-    PaintWarmUp& operator=(const PaintWarmUp&) = delete;
-
-private:
-    std::thread thread_;
-};
+//
+// Call it once the application object exists, and let the job end before that object does.
+BackgroundJob WarmUpPainter();
 
 }  // namespace quillex

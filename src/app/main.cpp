@@ -47,9 +47,9 @@ int RunWindow([[maybe_unused]] int argc, [[maybe_unused]] char** argv,
     // here allocates often enough to wait for another.
     mallopt(M_ARENA_MAX, 1);
 #endif
-    quillex::FontPrefetch fonts;
+    quillex::BackgroundJob fonts = quillex::PrefetchFonts();
     QApplication app(argc, argv);
-    const quillex::PaintWarmUp painting;
+    const quillex::BackgroundJob painting = quillex::WarmUpPainter();
     QApplication::setApplicationName(QStringLiteral("Quillex"));
     QApplication::setOrganizationName(QStringLiteral("Vondrel"));
     // Ties the window to the menu entry quillex.desktop, so that docks and task bars show it

@@ -3,7 +3,6 @@
 #include <QIcon>
 #include <QToolButton>
 
-#include <system_error>
 #include <utility>
 
 #include "ui/Commands.h"
@@ -56,32 +55,22 @@ QToolButton* CToolRow::Add(TextId tip, const QIcon& icon, int commandId, int x, 
     return button;
 }
 
-CToolRow::~CToolRow() {
-    WaitForIcons();
-}
-
 void CToolRow::StartDrawingIcons() {
-    WaitForIcons();
-    // Each icon keeps the pictures drawn for it, whichever thread draws them.
+    // Each icon keeps the pictures drawn for it, whichever thread draws them; without a
+    // thread of its own, the first paint draws them.
     std::vector<std::pair<QIcon, QSize>> pictures;
     for (const QToolButton* button : buttons_) {
         pictures.emplace_back(button->icon(), button->iconSize());
     }
-    try {
-        drawing_ = std::thread([pictures = std::move(pictures)] {
-            for (const auto& [icon, size] : pictures) {
-                icon.pixmap(size);
-            }
-        });
-    } catch (const std::system_error&) {
-        // Without a thread the first paint draws them.
-    }
+    drawing_.Start([pictures = std::move(pictures)] {
+        for (const auto& [icon, size] : pictures) {
+            icon.pixmap(size);
+        }
+    });
 }
 
 void CToolRow::WaitForIcons() {
-    if (drawing_.joinable()) {
-        drawing_.join();
-    }
+    drawing_.Wait();
 }
 
 }  // namespace quillex

@@ -5,10 +5,10 @@
 
 #include <QObject>
 
-#include <thread>
 #include <vector>
 
 #include "text/Texts.h"
+#include "ui/BackgroundJob.h"
 #include "ui/WindowLayout.h"
 
 class QIcon;
@@ -22,9 +22,6 @@ class CToolRow : public QObject {
 public:
     // Creates the buttons as children of the window the layout places controls in.
     explicit CToolRow(WindowLayout& layout);
-    ~CToolRow() override;
-    CToolRow(const CToolRow&) = delete;
-    CToolRow& operator=(const CToolRow&) = delete;
 
     // Adds one more button at the place given in dialog units at the window's default size.
     QToolButton* Add(TextId tip, const QIcon& icon, int commandId, int x, int y, int width,
@@ -45,7 +42,7 @@ private:
     QWidget* window_;
     WindowLayout& layout_;
     std::vector<QToolButton*> buttons_;
-    std::thread drawing_;
+    BackgroundJob drawing_;
 };
 
 }  // namespace quillex
